@@ -1,0 +1,54 @@
+#include "morphan/report.h"
+
+#include <cstdio>
+
+namespace morphan {
+
+std::vector<std::string> TokeniseText(std::string_view text) {
+  std::vector<std::string> pieces;
+  size_t start = 0;
+  for (;;) {
+    const size_t lf = text.find('\n', start);
+    std::string_view line = text.substr(start, lf == std::string_view::npos ? lf : lf - start);
+    const size_t last = line.find_last_not_of(" \t\r\n");
+    line = line.substr(0, last == std::string_view::npos ? 0 : last + 1);
+    size_t from = 0;
+    for (;;) {
+      const size_t sp = line.find(' ', from);
+      pieces.emplace_back(line.substr(from, sp == std::string_view::npos ? sp : sp - from));
+      if (sp == std::string_view::npos) break;
+      from = sp + 1;
+    }
+    if (lf == std::string_view::npos) break;
+    start = lf + 1;
+  }
+  return pieces;
+}
+
+std::string ReadingLine(const CParseResult& result) {
+  std::string line = result.m_strPos + ": " + result.m_strWord + ": " + result.m_strGloss;
+  if (!result.m_lstErrors.empty()) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, " (%i errors %.2f)", static_cast<int>(result.m_lstErrors.size()),
+                  result.m_dScore);
+    line += buf;
+  }
+  return line;
+}
+
+std::string ReportPiece(CKlingonParser& parser, const std::string& piece, std::string_view eol) {
+  if (piece.empty()) return std::string(eol);
+  std::vector<CParseResult> results;
+  if (parser.ParseWord(piece, results) == 0) return "X: " + piece + ": *** not found ***" + std::string(eol);
+  std::string out;
+  for (const auto& r : results) out.append(ReadingLine(r)).append(eol);
+  return out;
+}
+
+std::string ReportText(CKlingonParser& parser, std::string_view text, std::string_view eol) {
+  std::string report;
+  for (const auto& piece : TokeniseText(text)) report += ReportPiece(parser, piece, eol);
+  return report;
+}
+
+}  // namespace morphan

@@ -1,0 +1,104 @@
+// vek-analyze: the analyser from the command line.
+//
+//   vek-analyze [--lexicon FILE] [--json] WORD...
+//   vek-analyze [--lexicon FILE] [--json] --file TEXTFILE   ("-" reads standard input)
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "lexiconload.h"
+#include "morphan/klingonparser.h"
+#include "morphan/report.h"
+
+namespace {
+
+int Usage(const std::string& why) {
+  std::cerr << "vek-analyze: " << why
+            << " (usage: vek-analyze [--lexicon FILE] [--json] WORD... | --file TEXTFILE)\n";
+  return 2;
+}
+
+nlohmann::json PieceJson(CKlingonParser& parser, const std::string& piece) {
+  nlohmann::json readings = nlohmann::json::array();
+  if (!piece.empty()) {
+    std::vector<CParseResult> results;
+    parser.ParseWord(piece, results);
+    for (const auto& r : results) {
+      readings.push_back({{"pos", r.m_strPos},
+                          {"word", r.m_strWord},
+                          {"key", r.m_strKey},
+                          {"gloss", r.m_strGloss},
+                          {"score", r.m_dScore},
+                          {"errors", r.m_lstErrors},
+                          {"suggestions", r.m_lstSuggestions}});
+    }
+  }
+  return {{"input", piece}, {"readings", readings}};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string lexiconPath;
+  std::string textFile;
+  bool json = false;
+  bool haveFile = false;
+  std::vector<std::string> words;
+
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--lexicon" || arg == "--file") {
+      if (i + 1 >= argc) return Usage(arg + " needs a value");
+      (arg == "--lexicon" ? lexiconPath : textFile) = argv[++i];
+      if (arg == "--file") haveFile = true;
+    } else if (arg == "--json") {
+      json = true;
+    } else if (arg == "--help" || arg == "-h") {
+      std::cout << "usage: vek-analyze [--lexicon FILE] [--json] WORD...\n"
+                   "       vek-analyze [--lexicon FILE] [--json] --file TEXTFILE\n";
+      return 0;
+    } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
+      return Usage("unknown option " + arg);
+    } else {
+      words.push_back(arg);
+    }
+  }
+  if (haveFile == !words.empty()) return Usage(haveFile ? "give words or --file, not both" : "no words given");
+
+  if (lexiconPath.empty()) lexiconPath = cli::ExecutableDir() + "lexicon.klx";
+  CKLex lexicon;
+  std::string error;
+  if (!cli::LoadLexicon(lexiconPath, lexicon, error)) {
+    std::cerr << "vek-analyze: " << error << "\n";
+    return 2;
+  }
+
+  std::vector<std::string> pieces = words;
+  if (haveFile) {
+    std::string text;
+    if (textFile == "-") {
+      text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    } else if (!cli::ReadWholeFile(textFile, text)) {
+      std::cerr << "vek-analyze: cannot read " << textFile << "\n";
+      return 2;
+    }
+    pieces = morphan::TokeniseText(text);
+  }
+
+  CKlingonParser parser;
+  parser.m_pLexicon = &lexicon;
+  std::string out;
+  for (const auto& piece : pieces) {
+    if (json) out += PieceJson(parser, piece).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    else out += morphan::ReportPiece(parser, piece, "\n");
+    if (out.size() > (1 << 16)) {
+      std::fwrite(out.data(), 1, out.size(), stdout);
+      out.clear();
+    }
+  }
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  return std::fflush(stdout) == 0 ? 0 : 1;
+}

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need (Debian 12, as root).
+# Does nothing when everything is already there.
+set -euo pipefail
+pkgs=(cmake g++ make pkg-config qt6-base-dev libxkbcommon-dev nlohmann-json3-dev nettle-dev
+      libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
