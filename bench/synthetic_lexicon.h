@@ -1,0 +1,18 @@
+#pragma once
+// A made-up lexicon and text of Klingon-shaped words, for timing the analyser
+// without depending on the shipped data.
+#include <string>
+#include <vector>
+
+#include "wordbank/klex.h"
+
+namespace bench {
+
+// `entries` entries: roughly 40% nouns, 40% verbs, the rest uninflected words.
+CKLex MakeLexicon(int entries, unsigned seed = 7);
+
+// `words` words built on the lexicon's entries: bare roots, nouns with
+// suffixes, verbs with prefixes and suffixes, and a share of unknown words.
+std::vector<std::string> MakeText(const CKLex& lex, int words, unsigned seed = 11);
+
+}  // namespace bench
