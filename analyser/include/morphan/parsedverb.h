@@ -76,6 +76,9 @@ class CParsedVerb : public CParsedWord {
   // pronoun's definition.
   std::string ToStringPronoun();
   std::string PronounRoot(int withAux, int bare) const;
+  // The verb gloss proper; fills in subject and object, so ToString runs it
+  // on a copy.
+  std::string RenderGloss();
 
  private:
   // Working state of one suffix scan, shared by the grammar checks.
