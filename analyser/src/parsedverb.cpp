@@ -1,5 +1,7 @@
 #include "morphan/parsedverb.h"
 
+#include <string_view>
+
 // Glosses keep their trailing blanks: the renderer concatenates them as they are.
 const CParsedVerb::PrefixRow CParsedVerb::kPrefixes[kPrefixCount] = {
     {"bI", "you ", ""},
@@ -99,7 +101,32 @@ void CParsedVerb::Clear() {
   m_noun.Clear();
 }
 
-int CParsedVerb::Parse(const std::string&, const CKWord&) { return 0; }
+int CParsedVerb::Parse(const std::string& word, const CKWord& entry) {
+  // The prefixed reading wins when both are possible.
+  if (ParseWithPrefix(word, entry)) return 1;
+  return ParseNoPrefix(word, entry) ? 1 : 0;
+}
+
+int CParsedVerb::ParseWithPrefix(const std::string& word, const CKWord& entry) {
+  // Pronouns used as verbs never take a prefix.
+  if (entry.m_nPos != kPosVerb) return 0;
+  m_bStative = entry.m_bStative;
+  for (const PrefixRow& row : kPrefixes) {
+    const std::string_view prefix(row.prefix);
+    if (!std::string_view(word).starts_with(prefix)) continue;
+    m_strPrefix = row.prefix;
+    m_strSubject = row.subject;
+    m_strObject = row.object;
+    if (ParseNoPrefix(word.substr(prefix.size()), entry)) {
+      CheckStativePrefix();
+      return 1;
+    }
+  }
+  // A failed attempt may have left messages behind; the unprefixed reading
+  // starts from a clean record.
+  Clear();
+  return 0;
+}
 
 int CParsedVerb::IsImperative() const {
   return m_strPrefix == "yI" || m_strPrefix == "pe" || m_strPrefix == "HI" ||

@@ -83,9 +83,9 @@ class CParsedVerb : public CParsedWord {
  private:
   // Working state of one suffix scan, shared by the grammar checks.
   struct Scan;
-  void CheckOrder(Scan& scan, const std::string& suffix, int type);
+  void CheckBeforeRecord(Scan& scan, const std::string& suffix, int type);
   void CheckAfterRecord(Scan& scan, const std::string& suffix, int type);
   void CheckAfterScan(Scan& scan);
   void CheckStativePrefix();
-  void Fault(const char* message, double factor);
+  void Fault(const std::string& message, double factor);
 };
