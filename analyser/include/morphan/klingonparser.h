@@ -21,6 +21,8 @@ class CKlingonParser {
   // Appends one result per reading of `word` and returns the size of
   // `results` afterwards. m_pLexicon must be set first.
   int ParseWord(std::string word, std::vector<CParseResult>& results);
+  // Analyses the suggestion check made during the last top-level call.
+  int SuggestionAnalyses() const { return kSuggestionBudget - m_nBudget; }
 
   CKLex* m_pLexicon = nullptr;
   int m_nDepth = 0;
@@ -40,5 +42,5 @@ class CKlingonParser {
 
   // Points at the top-level parser's remaining budget during a call.
   int* m_pBudget = nullptr;
-  int m_nBudget = 0;
+  int m_nBudget = kSuggestionBudget;
 };
