@@ -1,0 +1,167 @@
+#include "rules/ruletext.h"
+
+#include <gtest/gtest.h>
+
+#include "rules/ruledb.h"
+
+namespace {
+
+const char* const kSample =
+    "# Vekmor robot rules\n"
+    "robot-rules 1\n"
+    "version 1.0\n"
+    "\n"
+    "rule <greeting>\n"
+    "activation 0.5\n"
+    "pattern 100 nuqneH|hello\n"
+    "pattern -50 Qapla'\n"
+    "pattern 10\n"
+    "response nuqneH!\n"
+    "response\n"
+    "response (Hello!)\\tback\\\\slash\n"
+    "effect + <ask name><b>\n"
+    "effect -\n"
+    "end\n"
+    "\n"
+    "rule <ask name>\n"
+    "activation 0\n"
+    "end\n"
+    "\n"
+    "rule <b>\n"
+    "activation 1e-07\n"
+    "pattern 3 two\\nlines\n"
+    "end\n";
+
+}  // namespace
+
+TEST(RulesText, ReadsEveryField) {
+  CRuleDB db;
+  std::string error;
+  ASSERT_TRUE(ReadRulesText(kSample, db, error)) << error;
+  EXPECT_EQ(db.GetVersion(), "1.0");
+  ASSERT_EQ(db.GetSize(), 3);
+  const CRule& g = db[0];
+  EXPECT_EQ(g.m_strName, "<greeting>");
+  EXPECT_EQ(g.m_dActivation, 0.5);
+  EXPECT_EQ(g.m_dCurrentActivation, 0.5);
+  EXPECT_EQ(g.GetPattern(0), "p:100 nuqneH|hello");
+  EXPECT_EQ(g.GetPattern(1), "p:-50 Qapla'");
+  EXPECT_EQ(g.GetPattern(2), "p:10 ");
+  EXPECT_EQ(g.m_strResponse, "nuqneH!\n\n(Hello!)\tback\\slash");
+  EXPECT_EQ(g.GetMod(0), "+: <ask name><b>");
+  EXPECT_EQ(g.GetMod(1), "-: ");
+  EXPECT_EQ(db[2].m_dActivation, 1e-7);
+  EXPECT_EQ(db[2].m_arrPatterns[0].m_strPattern, "two\nlines");
+}
+
+TEST(RulesText, CanonicalTextRoundTripsByteForByte) {
+  CRuleDB db;
+  std::string error;
+  ASSERT_TRUE(ReadRulesText(kSample, db, error)) << error;
+  EXPECT_EQ(WriteRulesText(db), kSample);
+}
+
+TEST(RulesText, AwkwardValuesRoundTrip) {
+  CRuleDB db;
+  db.SetVersion(" spaced\\version\n");
+  CRule r("< odd name >", 0.1 + 0.2);  // a level with no short decimal form
+  r.m_arrPatterns = {{0, ""}, {-2147483647 - 1, " lead"}, {2147483647, "trail \r\n"}};
+  r.m_strResponse = "\n\nmiddle\r\n\n";
+  r.m_arrMods = {{false, {"<x>"}}, {true, {}}};
+  db.Add(r);
+  CRule empty("<empty>", -3.5);
+  db.Add(empty);
+  CRule oneNewline("<newline>", 0);
+  oneNewline.m_strResponse = "\n";
+  db.Add(oneNewline);
+
+  const std::string text = WriteRulesText(db);
+  CRuleDB back;
+  std::string error;
+  ASSERT_TRUE(ReadRulesText(text, back, error)) << error << "\n" << text;
+  EXPECT_TRUE(back.IsSameAs(db)) << text;
+  EXPECT_EQ(WriteRulesText(back), text);
+}
+
+TEST(RulesText, ToleratesWindowsLineEndsAndByteOrderMark) {
+  CRuleDB db;
+  std::string error;
+  ASSERT_TRUE(ReadRulesText("\xef\xbb\xbfrobot-rules 1\r\nrule <a>\r\nactivation 1\r\n"
+                            "response x\r\nend\r\n",
+                            db, error))
+      << error;
+  ASSERT_EQ(db.GetSize(), 1);
+  EXPECT_EQ(db[0].m_strResponse, "x");
+  EXPECT_EQ(db.GetVersion(), "");
+}
+
+TEST(RulesText, AFileWithNoRulesIsEmptyNotAnError) {
+  CRuleDB db;
+  db.Add(CRule("<old>"));
+  std::string error;
+  ASSERT_TRUE(ReadRulesText("robot-rules 1\n", db, error)) << error;
+  EXPECT_EQ(db.GetSize(), 0);
+}
+
+TEST(RulesText, DamagedTextsNameTheLineAndChangeNothing) {
+  struct Case { std::string text; std::string expect; };
+  const std::string head = "robot-rules 1\n";
+  const Case cases[] = {
+      {"", "not a robot rules file (expected \"robot-rules 1\")"},
+      {"# only a comment\n", "not a robot rules file (expected \"robot-rules 1\")"},
+      {"hello\n", "line 1: not a robot rules file (expected \"robot-rules 1\")"},
+      {"robot-rules 2\n", "line 1: not a robot rules file (expected \"robot-rules 1\")"},
+      {head + "activation 1\n", "line 2: unexpected \"activation\" outside a rule"},
+      {head + "version a\nversion b\n", "line 3: second version line"},
+      {head + "rule greeting\n", "line 2: bad rule name \"greeting\""},
+      {head + "rule <a<b>\n", "line 2: bad rule name \"<a<b>\""},
+      {head + "rule <a>\nend\n", "line 3: rule <a> has no activation level"},
+      {head + "rule <a>\nactivation 1\nactivation 2\n", "line 4: second activation line"},
+      {head + "rule <a>\nactivation x\n", "line 3: bad activation level \"x\""},
+      {head + "rule <a>\nactivation nan\n", "line 3: bad activation level \"nan\""},
+      {head + "rule <a>\nactivation inf\n", "line 3: bad activation level \"inf\""},
+      {head + "rule <a>\nactivation 1e999\n", "line 3: bad activation level \"1e999\""},
+      {head + "rule <a>\nactivation 0.5 \n", "line 3: bad activation level \"0.5 \""},
+      {head + "rule <a>\nactivation 1\npattern x\n", "line 4: bad pattern level"},
+      {head + "rule <a>\nactivation 1\npattern 9999999999 x\n", "line 4: bad pattern level"},
+      {head + "rule <a>\nactivation 1\npattern 5x\n", "line 4: bad pattern level"},
+      {head + "rule <a>\nactivation 1\npattern 5 \\q\n", "line 4: bad escape in pattern"},
+      {head + "rule <a>\nactivation 1\nresponse ends \\\n", "line 4: bad escape in response"},
+      {head + "rule <a>\nactivation 1\neffect\n", "line 4: an effect starts with + or -"},
+      {head + "rule <a>\nactivation 1\neffect * <b>\n", "line 4: an effect starts with + or -"},
+      {head + "rule <a>\nactivation 1\neffect +<b>\n", "line 4: bad effect"},
+      {head + "rule <a>\nactivation 1\neffect + b\n", "line 4: bad rule names in effect \"b\""},
+      {head + "rule <a>\nactivation 1\nrule <b>\n", "line 4: unexpected \"rule\" in rule <a>"},
+      {head + "rule <a>\nactivation 1\nend now\n", "line 4: unexpected \"end\" in rule <a>"},
+      {head + "rule <a>\nactivation 1\nend\nrule <a>\n", "line 5: rule <a> is defined twice"},
+      {head + "rule <a>\nactivation 1\n", "line 2: rule <a> has no \"end\""},
+      {head + "rule <a>\nactivation 1\nresponse \xff\xfe\nend\n", "line 4: not UTF-8 text"},
+      {head + "rule <a>\nactivation 1\nresponse \xc0\xaf\nend\n", "line 4: not UTF-8 text"},
+      {head + "rule <a>\nactivation 1\nresponse \xe2\x82\n", "line 4: not UTF-8 text"},
+  };
+  for (const auto& c : cases) {
+    CRuleDB db;
+    db.Add(CRule("<keep>"));
+    db.SetVersion("v");
+    std::string error;
+    EXPECT_FALSE(ReadRulesText(c.text, db, error)) << c.text;
+    EXPECT_EQ(error, c.expect) << c.text;
+    ASSERT_EQ(db.GetSize(), 1);
+    EXPECT_EQ(db[0].m_strName, "<keep>");
+    EXPECT_EQ(db.GetVersion(), "v");
+  }
+}
+
+TEST(RulesText, EveryTruncationOfAGoodFileFailsCleanlyOrLoads) {
+  const std::string text = kSample;
+  for (size_t n = 0; n < text.size(); ++n) {
+    CRuleDB db;
+    std::string error;
+    if (ReadRulesText(text.substr(0, n), db, error)) {
+      EXPECT_LE(db.GetSize(), 3);
+    } else {
+      EXPECT_FALSE(error.empty());
+      EXPECT_EQ(db.GetSize(), 0);
+    }
+  }
+}
