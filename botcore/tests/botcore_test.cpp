@@ -1,0 +1,107 @@
+#include "botcore/botcore.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "rules/ruledb.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kRules =
+    "robot-rules 1\n"
+    "rule <greet>\nactivation 0.5\npattern 100 nuqneH\nresponse nuqneH!\nend\n";
+
+std::string ReadAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+// The engine is one per process: each test points it at its own folder and
+// leaves it started.
+class Robot : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = fs::temp_directory_path() /
+            ("botcore_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(m_dir);
+    fs::create_directories(m_dir);
+    m_file = m_dir / "robot-rules.txt";
+    ASSERT_TRUE(RobotSetRulesFile(m_file.string()));
+  }
+  void TearDown() override {
+    RobotStart();
+    RobotSetRulesFile("");
+    fs::remove_all(m_dir);
+  }
+  void Write(const std::string& text) { std::ofstream(m_file, std::ios::binary) << text; }
+  fs::path m_dir, m_file;
+};
+
+}  // namespace
+
+TEST_F(Robot, TalksFromItsFileAndEditsAreSavedAndUsed) {
+  Write(kRules);
+  EXPECT_EQ(Chatterbot("nuqneH"), "nuqneH!");
+
+  CRuleDB* db = RobotStop();
+  ASSERT_NE(db, nullptr);
+  EXPECT_EQ(RobotStop(), nullptr);  // already handed out
+  EXPECT_FALSE(RobotSetRulesFile((m_dir / "other.txt").string()));
+  EXPECT_EQ(Chatterbot("nuqneH"), "");  // stopped
+  CRule bye("<bye>", 0.5);
+  bye.m_arrPatterns = {{100, "Qapla'"}};
+  bye.m_strResponse = "Qapla'!";
+  db->Add(bye);
+  ASSERT_EQ(SaveRobotRules(), 1) << RobotGetLastError();
+  RobotStart();
+
+  EXPECT_EQ(Chatterbot("Qapla'"), "Qapla'!");
+  CRuleDB back;
+  ASSERT_EQ(back.ImportFromTextFile(m_file.string()), 1);
+  EXPECT_EQ(back.GetSize(), 2);
+}
+
+TEST_F(Robot, NoFileGivesAnEmptyRobotThatCanBeFilled) {
+  EXPECT_EQ(Chatterbot("nuqneH"), "jIyajbe'.\n(I do not understand.)");
+  CRuleDB* db = RobotStop();
+  ASSERT_NE(db, nullptr);
+  EXPECT_EQ(db->GetSize(), 0);
+  ASSERT_EQ(SaveRobotRules(), 1);
+  RobotStart();
+  EXPECT_TRUE(fs::exists(m_file));
+}
+
+TEST_F(Robot, DamagedFileIsNeverOverwritten) {
+  const std::string damaged = "robot-rules 1\nrule <a>\nactivation lots\nend\n";
+  Write(damaged);
+  const std::string reply = Chatterbot("nuqneH");
+  EXPECT_NE(reply.find("cannot read its rules"), std::string::npos);
+  EXPECT_NE(reply.find("line 3: bad activation level"), std::string::npos);
+  EXPECT_EQ(RobotStop(), nullptr);
+  RobotStart();
+  EXPECT_EQ(SaveRobotRules(), 0);
+  EXPECT_EQ(ReadAll(m_file), damaged);
+
+  // mended outside the program: the next start picks it up
+  Write(kRules);
+  RobotStart();
+  EXPECT_EQ(Chatterbot("nuqneH"), "nuqneH!");
+}
+
+TEST_F(Robot, StartBeginsAFreshConversation) {
+  Write("robot-rules 1\n"
+        "rule <ask>\nactivation 0.5\npattern 100 ask\nresponse 'Iv SoH?\neffect + <name>\nend\n"
+        "rule <name>\nactivation 0\npattern 100 *\nresponse nuqneH, $1!\nend\n");
+  EXPECT_EQ(Chatterbot("ask"), "'Iv SoH?");
+  RobotStart();
+  EXPECT_EQ(Chatterbot("Kor"), "jIyajbe'.\n(I do not understand.)");
+  EXPECT_EQ(Chatterbot("ask"), "'Iv SoH?");
+  EXPECT_EQ(Chatterbot("Kor"), "nuqneH, Kor!");
+}
