@@ -1,0 +1,88 @@
+#pragma once
+// Builds verb records by hand for the rendering tests: the record is plain
+// data, so the renderers can be checked without going through the scan.
+#include <stdexcept>
+#include <string>
+
+#include "morphan/parsedverb.h"
+
+class TestVerb : public CParsedVerb {
+ public:
+  using CParsedVerb::Aux;
+  using CParsedVerb::BuildSuffixes;
+  using CParsedVerb::NegRoot;
+  using CParsedVerb::PronounRoot;
+  using CParsedVerb::Root;
+  using CParsedVerb::TS;
+  using CParsedVerb::VS2;
+  using CParsedVerb::VS3;
+  using CParsedVerb::VS4;
+  using CParsedVerb::VS5;
+  using CParsedVerb::VS6;
+  using CParsedVerb::VS7;
+
+  // A verb on the root "legh" with the given definition and prefix; the
+  // prefix glosses come from the prefix table.
+  explicit TestVerb(const std::string& definition, const std::string& prefix = "") {
+    m_strDefinition = definition;
+    m_strRoot = "legh";
+    m_strWord = "legh";
+    m_dScore = 1.0;
+    if (prefix.empty()) return;
+    for (const PrefixRow& row : kPrefixes) {
+      if (prefix == row.prefix) {
+        m_strPrefix = row.prefix;
+        m_strSubject = row.subject;
+        m_strObject = row.object;
+        return;
+      }
+    }
+    throw std::invalid_argument("no such prefix: " + prefix);
+  }
+
+  TestVerb& Stative() {
+    m_bStative = 1;
+    return *this;
+  }
+
+  // Records a typed suffix in its slot, or -Ha' / -Qo' as the scan does.
+  TestVerb& Suf(const std::string& text) {
+    if (text == "Ha'") {
+      m_strNegation = "not";
+    } else if (text == "Qo'") {
+      m_strRefusal = "refuse to ";
+    } else {
+      bool found = false;
+      for (const SuffixRow& row : kSuffixes) {
+        if (text == row.text && row.type > 0) {
+          m_strSuffix[row.type - 1] = text;
+          found = true;
+        }
+      }
+      if (!found) throw std::invalid_argument("no such typed suffix: " + text);
+    }
+    m_strWord += text;
+    return *this;
+  }
+
+  // Records a rover at a position (0 after the root, t + 1 after type t).
+  TestVerb& Rover(const std::string& text, int pos) {
+    if (text == "be'")
+      m_strBe[pos] = text;
+    else if (text == "qu'")
+      m_strQu[pos] = text;
+    else if (text == "be'qu'")
+      m_strBeQu[pos] = text;
+    else if (text == "qu'be'")
+      m_strQuBe[pos] = text;
+    else
+      throw std::invalid_argument("no such rover: " + text);
+    m_strWord += text;
+    return *this;
+  }
+
+  TestVerb& Pronoun() {
+    m_bPronoun = 1;
+    return *this;
+  }
+};
