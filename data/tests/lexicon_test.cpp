@@ -66,8 +66,9 @@ TEST_F(ShippedLexicon, PronounsCarryTheDefinitionsTheGlossesBranchOn) {
   const std::set<std::string> known = {"I, me",   "you",      "he, she, him, her", "it",
                                        "we, us",  "you (pl)", "they, them",        "that"};
   for (const auto& [key, w] : *lex_)
-    if (w.m_nPos == kPosPronoun)
+    if (w.m_nPos == kPosPronoun) {
       EXPECT_TRUE(known.count(w.m_strDefinition)) << key << ": " << w.m_strDefinition;
+    }
 }
 
 TEST_F(ShippedLexicon, NumberRootsAndElementsArePresent) {
@@ -89,8 +90,9 @@ TEST_F(ShippedLexicon, PlaceNounsMatchTheDaqRuleAndNothingElseDoes) {
   for (const auto& [word, def] : places) EXPECT_TRUE(Has(word, kPosNoun, def)) << word;
   for (const auto& [key, w] : *lex_)
     for (const auto& [word, def] : places)
-      if (w.m_strDefinition == def)
+      if (w.m_strDefinition == def) {
         EXPECT_EQ(w.m_strWord, word) << key << " would be refused {-Daq}";
+      }
 }
 
 TEST_F(ShippedLexicon, WordsAreSpelledAsTheAnalyserNormalisesThem) {
@@ -103,10 +105,11 @@ TEST_F(ShippedLexicon, WordsAreSpelledAsTheAnalyserNormalisesThem) {
     EXPECT_EQ(vowels.find(s[0]), std::string::npos) << key << " starts with a vowel";
     // h only inside ch, gh and tlh; a lone h is written H.
     for (size_t i = 0; i < s.size(); ++i)
-      if (s[i] == 'h')
+      if (s[i] == 'h') {
         EXPECT_TRUE(i > 0 && (s[i - 1] == 'c' || s[i - 1] == 'g' ||
                               (i > 1 && s.compare(i - 2, 2, "tl") == 0)))
             << key;
+      }
   }
 }
 
@@ -115,7 +118,9 @@ TEST_F(ShippedLexicon, FlagsBelongToTheirPartOfSpeech) {
     EXPECT_FALSE(w.m_strDefinition.empty()) << key;
     EXPECT_NE(w.m_strDefinition.front(), ' ') << key;
     EXPECT_NE(w.m_strDefinition.back(), ' ') << key;
-    if (w.m_nPos != kPosVerb) EXPECT_EQ(w.m_bStative, 0) << key;
+    if (w.m_nPos != kPosVerb) {
+      EXPECT_EQ(w.m_bStative, 0) << key;
+    }
     if (w.m_nPos != kPosNoun) {
       EXPECT_EQ(w.m_bBeing + w.m_bBodyPart + w.m_bInherentPlural + w.m_bIrregular, 0) << key;
     }
