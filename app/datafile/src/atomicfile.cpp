@@ -1,0 +1,216 @@
+#include "datafile/atomicfile.h"
+
+#include "fileio_p.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace datafile {
+namespace {
+
+// Far beyond any data file of ours; keeps a wrong path from eating memory.
+constexpr off_t kMaxReadBytes = off_t(1) << 30;
+
+RenameFunction g_rename = nullptr;
+
+std::string Reason(int err) { return std::strerror(err); }
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// Makes the rename itself durable; a failure here no longer loses data, so it
+// is not reported.
+void SyncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+mode_t DefaultMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+RenameFunction SetRenameFunction(RenameFunction fn) {
+  RenameFunction old = g_rename;
+  g_rename = fn;
+  return old;
+}
+
+CAtomicFile::CAtomicFile(std::string path) : m_strPath(std::move(path)), m_strTarget(m_strPath) {}
+
+CAtomicFile::~CAtomicFile() { Discard(); }
+
+bool CAtomicFile::Fail(const std::string& what, int err, std::string& error) {
+  error = what + ": " + Reason(err);
+  Discard();
+  return false;
+}
+
+bool CAtomicFile::Open(std::string& error) {
+  Discard();
+  m_strTarget = m_strPath;
+  // Saving through a symbolic link replaces the file it points to, not the link.
+  struct stat st;
+  if (::lstat(m_strPath.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    if (char* real = ::realpath(m_strPath.c_str(), nullptr)) {
+      m_strTarget = real;
+      std::free(real);
+    }
+  }
+  if (::stat(m_strTarget.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    error = "Unable to write " + m_strPath + ": it is a folder";
+    return false;
+  }
+
+  std::vector<char> name(m_strTarget.begin(), m_strTarget.end());
+  const char suffix[] = ".tmp-XXXXXX";
+  name.insert(name.end(), suffix, suffix + sizeof suffix);
+  m_fd = ::mkostemp(name.data(), O_CLOEXEC);
+  if (m_fd < 0) {
+    const int err = errno;
+    return Fail("Unable to create a file in " + FolderOf(m_strTarget), err, error);
+  }
+  m_strTemp = name.data();
+
+  // The new file keeps the old one's permissions; a new one gets the usual.
+  const mode_t mode = ::stat(m_strTarget.c_str(), &st) == 0 ? (st.st_mode & 07777) : DefaultMode();
+  ::fchmod(m_fd, mode);
+  return true;
+}
+
+bool CAtomicFile::Write(std::string_view bytes, std::string& error) {
+  if (m_fd < 0) {
+    error = "Unable to write " + m_strPath + ": the file is not open";
+    return false;
+  }
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(m_fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      const int err = errno;
+      if (err == EINTR) continue;
+      return Fail("Unable to write " + m_strPath, err, error);
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+bool CAtomicFile::Commit(std::string& error) {
+  if (m_fd < 0) {
+    error = "Unable to write " + m_strPath + ": the file is not open";
+    return false;
+  }
+  if (::fsync(m_fd) != 0) {
+    const int err = errno;
+    return Fail("Unable to write " + m_strPath, err, error);
+  }
+  const int fd = m_fd;
+  m_fd = -1;
+  if (::close(fd) != 0) {
+    const int err = errno;
+    return Fail("Unable to write " + m_strPath, err, error);
+  }
+  RenameFunction rename = g_rename ? g_rename : &std::rename;
+  if (rename(m_strTemp.c_str(), m_strTarget.c_str()) != 0) {
+    const int err = errno;
+    return Fail("Unable to replace " + m_strPath, err, error);
+  }
+  m_strTemp.clear();
+  SyncFolder(FolderOf(m_strTarget));
+  return true;
+}
+
+void CAtomicFile::Discard() {
+  if (m_fd >= 0) {
+    ::close(m_fd);
+    m_fd = -1;
+  }
+  if (!m_strTemp.empty()) {
+    ::unlink(m_strTemp.c_str());
+    m_strTemp.clear();
+  }
+}
+
+bool SaveFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
+  CAtomicFile file(path);
+  return file.Open(error) && file.Write(bytes, error) && file.Commit(error);
+}
+
+namespace detail {
+
+int OpenForReading(const std::string& path, off_t& size, std::string& error) {
+  // Non-blocking open, so that a named pipe is refused instead of waited on.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    error = "Unable to open " + path + ": " + Reason(errno);
+    return -1;
+  }
+  auto fail = [&](const std::string& why) {
+    ::close(fd);
+    error = "Unable to read " + path + ": " + why;
+    return -1;
+  };
+  struct stat st;
+  if (::fstat(fd, &st) != 0) return fail(Reason(errno));
+  if (S_ISDIR(st.st_mode)) return fail("it is a folder");
+  if (!S_ISREG(st.st_mode)) return fail("it is not a regular file");
+  if (st.st_size > kMaxReadBytes) return fail("the file is too large");
+  size = st.st_size;
+  return fd;
+}
+
+ssize_t ReadFull(int fd, char* buf, size_t n) {
+  size_t got = 0;
+  while (got < n) {
+    const ssize_t r = ::read(fd, buf + got, n - got);
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      return -1;
+    }
+    if (r == 0) break;
+    got += static_cast<size_t>(r);
+  }
+  return static_cast<ssize_t>(got);
+}
+
+}  // namespace detail
+
+bool ReadFileBytes(const std::string& path, std::string& out, std::string& error) {
+  off_t size = 0;
+  const int fd = detail::OpenForReading(path, size, error);
+  if (fd < 0) return false;
+  std::string data;
+  data.reserve(static_cast<size_t>(size));
+  char buf[65536];
+  for (;;) {
+    const ssize_t n = detail::ReadFull(fd, buf, sizeof buf);
+    const int err = errno;
+    if (n < 0 || data.size() + static_cast<size_t>(n) > static_cast<size_t>(kMaxReadBytes)) {
+      error = "Unable to read " + path + ": " + (n < 0 ? Reason(err) : "the file is too large");
+      ::close(fd);
+      return false;
+    }
+    data.append(buf, static_cast<size_t>(n));
+    if (static_cast<size_t>(n) < sizeof buf) break;
+  }
+  ::close(fd);
+  out = std::move(data);
+  return true;
+}
+
+}  // namespace datafile

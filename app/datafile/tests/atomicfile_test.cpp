@@ -1,0 +1,134 @@
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "datafile/atomicfile.h"
+#include "testutil.h"
+
+using namespace datafile;
+using namespace datafile::test;
+
+namespace {
+
+int FailingRename(const char*, const char*) {
+  errno = ENOSPC;
+  return -1;
+}
+
+// A process that dies right before the old file would be replaced.
+int DyingRename(const char*, const char*) { _exit(3); }
+
+class RenameGuard {
+ public:
+  explicit RenameGuard(RenameFunction fn) : m_old(SetRenameFunction(fn)) {}
+  ~RenameGuard() { SetRenameFunction(m_old); }
+
+ private:
+  RenameFunction m_old;
+};
+
+}  // namespace
+
+TEST(AtomicFile, CreatesAndReplacesWithoutLeavingTemporaries) {
+  CScratchDir dir;
+  const std::string path = dir.File("out.txt");
+  std::string error;
+  ASSERT_TRUE(SaveFileAtomically(path, std::string("a\0b", 3), error)) << error;
+  EXPECT_EQ(ReadAll(path), std::string("a\0b", 3));
+  ASSERT_TRUE(SaveFileAtomically(path, "", error)) << error;
+  EXPECT_EQ(ReadAll(path), "");
+  EXPECT_EQ(dir.Listing(), "out.txt");
+}
+
+TEST(AtomicFile, FailedRenameKeepsOldFileAndRemovesTemporary) {
+  CScratchDir dir;
+  const std::string path = dir.File("out.txt");
+  WriteAll(path, "old");
+  RenameGuard guard(&FailingRename);
+  std::string error;
+  EXPECT_FALSE(SaveFileAtomically(path, "new", error));
+  EXPECT_NE(error.find(path), std::string::npos) << error;
+  EXPECT_NE(error.find("No space left"), std::string::npos) << error;
+  EXPECT_EQ(ReadAll(path), "old");
+  EXPECT_EQ(dir.Listing(), "out.txt");
+}
+
+// A crash between writing and renaming: the old file is still whole and only
+// a stray temporary file shows that a save was under way.
+TEST(AtomicFileDeathTest, CrashBeforeRenameKeepsOldFile) {
+  CScratchDir dir;
+  const std::string path = dir.File("out.txt");
+  WriteAll(path, "old");
+  EXPECT_EXIT(
+      {
+        SetRenameFunction(&DyingRename);
+        std::string error;
+        SaveFileAtomically(path, std::string(100000, 'n'), error);
+      },
+      ::testing::ExitedWithCode(3), "");
+  EXPECT_EQ(ReadAll(path), "old");
+  EXPECT_EQ(dir.Listing().rfind("out.txt out.txt.tmp-", 0), 0u) << dir.Listing();
+}
+
+TEST(AtomicFile, DestroyingBeforeCommitDiscards) {
+  CScratchDir dir;
+  const std::string path = dir.File("out.txt");
+  WriteAll(path, "old");
+  {
+    CAtomicFile file(path);
+    std::string error;
+    ASSERT_TRUE(file.Open(error));
+    ASSERT_TRUE(file.Write("half", error));
+  }
+  EXPECT_EQ(ReadAll(path), "old");
+  EXPECT_EQ(dir.Listing(), "out.txt");
+}
+
+TEST(AtomicFile, UnwritablePlacesFailCleanly) {
+  CScratchDir dir;
+  std::string error;
+  EXPECT_FALSE(SaveFileAtomically(dir.File("none/out.txt"), "x", error));
+  EXPECT_NE(error.find(dir.File("none")), std::string::npos) << error;
+  EXPECT_FALSE(SaveFileAtomically(dir.Path(), "x", error));
+  EXPECT_NE(error.find("folder"), std::string::npos) << error;
+  EXPECT_FALSE(SaveFileAtomically("/proc/version", "x", error));
+  EXPECT_EQ(dir.Listing(), "");
+}
+
+TEST(AtomicFile, KeepsPermissionsAndWritesThroughLinks) {
+  CScratchDir dir;
+  const std::string path = dir.File("private.txt");
+  WriteAll(path, "old");
+  ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+  ASSERT_EQ(symlink("private.txt", dir.File("link.txt").c_str()), 0);
+  std::string error;
+  ASSERT_TRUE(SaveFileAtomically(dir.File("link.txt"), "new", error)) << error;
+  struct stat st;
+  ASSERT_EQ(lstat(dir.File("link.txt").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(ReadAll(path), "new");
+  EXPECT_EQ(dir.Listing(), "link.txt private.txt");
+}
+
+TEST(ReadFileBytes, ReadsRegularFilesOnly) {
+  CScratchDir dir;
+  std::string out = "unchanged", error;
+  const std::string bytes(200000, '\xff');
+  WriteAll(dir.File("data"), bytes);
+  ASSERT_TRUE(ReadFileBytes(dir.File("data"), out, error)) << error;
+  EXPECT_EQ(out, bytes);
+
+  out = "unchanged";
+  EXPECT_FALSE(ReadFileBytes(dir.File("missing"), out, error));
+  EXPECT_NE(error.find("No such file"), std::string::npos) << error;
+  EXPECT_FALSE(ReadFileBytes(dir.Path(), out, error));
+  EXPECT_NE(error.find("folder"), std::string::npos) << error;
+  // A pipe with no writer would block a plain open forever.
+  ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0600), 0);
+  EXPECT_FALSE(ReadFileBytes(dir.File("pipe"), out, error));
+  EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+  EXPECT_EQ(out, "unchanged");
+}
