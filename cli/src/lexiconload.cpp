@@ -4,6 +4,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "datafile/lexiconfile.h"
 #include "wordbank/lextsv.h"
 
 namespace cli {
@@ -31,21 +32,18 @@ static bool EndsWith(const std::string& s, const std::string& tail) {
 }
 
 bool LoadLexicon(const std::string& path, CKLex& lex, std::string& error) {
+  if (!EndsWith(path, ".tsv")) return datafile::LoadLexiconFile(path, lex, error);
   std::string data;
   if (!ReadWholeFile(path, data)) {
     error = "cannot read lexicon file " + path;
     return false;
   }
-  if (EndsWith(path, ".tsv")) {
-    std::string why;
-    if (!wordbank::ReadLexiconTsv(data, lex, why)) {
-      error = path + ": " + why;
-      return false;
-    }
-    return true;
+  std::string why;
+  if (!wordbank::ReadLexiconTsv(data, lex, why)) {
+    error = path + ": " + why;
+    return false;
   }
-  error = path + ": encrypted lexicon files cannot be read yet; use a .tsv lexicon";
-  return false;
+  return true;
 }
 
 }  // namespace cli
