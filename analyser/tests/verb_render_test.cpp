@@ -2,6 +2,9 @@
 // suffix string.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "verbrender_fixture.h"
 
 namespace {
@@ -433,6 +436,99 @@ TEST(VerbBuildSuffixes, RefusalWrittenOnce) {
   c.Suf("pu'").Suf("Qo'").Suf("jaj").Rover("qu'", 10);
   EXPECT_EQ(c.BuildSuffixes(9), "pu'Qo'");
   EXPECT_EQ(c.BuildSuffixes(10), "pu'Qo'jajqu'");
+}
+
+// From the scan to the gloss: the rendering reads the slots the scan fills.
+CKWord Verb(const std::string& word, const std::string& definition, int stative = 0) {
+  CKWord e;
+  e.m_strWord = word;
+  e.m_strDefinition = definition;
+  e.m_nPos = kPosVerb;
+  e.m_bStative = stative;
+  return e;
+}
+
+std::string Gloss(const std::string& word, const CKWord& entry) {
+  CParsedVerb v;
+  if (!v.Parse(word, entry)) return "(no reading)";
+  return v.ToString();
+}
+
+TEST(VerbGlossParsed, ScannedWords) {
+  const CKWord legh = Verb("legh", "see");
+  EXPECT_EQ(Gloss("vIleghpu'", legh), "I see (completed) him/her/it/them");
+  EXPECT_EQ(Gloss("jIleghbe'", legh), "I do not see");
+  EXPECT_EQ(Gloss("leghHa'", legh), "he/she/it/they mis-see him/her/it/them");
+  EXPECT_EQ(Gloss("bIlegh'a'", legh), "do you see?");
+  EXPECT_EQ(Gloss("yIleghQo'", legh), "don't see (no.object)/him/her/it!");
+  EXPECT_EQ(Gloss("vIleghlu'", legh), "one see me");
+  EXPECT_EQ(Gloss("Daleghpu'be'", legh), "you see (not completed) him/her/it/them");
+  EXPECT_EQ(Gloss("leghlaHbe'", legh), "he/she/it/they cannot see him/her/it/them");
+  const CKWord tIn = Verb("tIn", "be big", 1);
+  EXPECT_EQ(Gloss("tIn", tIn), "he/she/it/they is/are big");
+  EXPECT_EQ(Gloss("jItInchoH", tIn), "I begin to be big");
+}
+
+TEST(VerbGlossParsed, NominalisedThroughTheNoun) {
+  const CKWord ghoj = Verb("ghoj", "learn");
+  EXPECT_EQ(Gloss("ghojwI'", ghoj), "one/thing which is/does learn him/her/it/them");
+  EXPECT_EQ(Gloss("ghojwI'mey", ghoj), "one/thing which is/does learn him/her/it/them (pl)");
+  EXPECT_EQ(Gloss("ghojwI'meyDaq", ghoj),
+            "in one/thing which is/does learn him/her/it/them (pl)");
+  EXPECT_EQ(Gloss("ghojtaHghach", ghoj), "(noun) learn (on-going) him/her/it/them");
+
+  CParsedVerb v;
+  ASSERT_EQ(v.Parse("ghojmoHwI'", ghoj), 1);
+  EXPECT_EQ(v.m_bNounForm, 1);
+  EXPECT_EQ(v.m_noun.m_strDefinition, "one/thing which is/does cause him/her/it/them to learn");
+  EXPECT_EQ(v.ToString(), v.m_noun.ToString());
+}
+
+// Words built in the canonical order rebuild to themselves: prefix, root and
+// the rebuilt chain spell the word again.
+TEST(VerbBuildSuffixes, ScannedWordsRebuildThemselves) {
+  static const std::vector<std::vector<std::string>> kByType = {
+      {"'egh", "chuq"},
+      {"beH", "nIS", "qang", "rup", "vIp"},
+      {"choH", "qa'"},
+      {"moH"},
+      {"laH", "lu'"},
+      {"ba'", "bej", "chu'", "law'"},
+      {"lI'", "pu'", "ta'", "taH"},
+      {"neS"},
+      {"'a'", "bogh", "chugh", "DI'", "jaj", "meH", "mo'", "pa'", "vIS"},
+  };
+  static const char* kRovers[] = {"be'", "qu'", "be'qu'", "qu'be'"};
+  static const char* kNegations[] = {"Ha'", "Ha'be'", "Ha'qu'", "Ha'be'qu'", "Ha'qu'be'"};
+  const CKWord legh = Verb("legh", "see");
+  std::mt19937 rng(4);
+  auto pick = [&rng](size_t n) { return static_cast<size_t>(rng() % n); };
+
+  for (int i = 0; i < 400; ++i) {
+    std::string word;
+    if (pick(2)) word = CParsedVerb::kPrefixes[pick(CParsedVerb::kPrefixCount)].prefix;
+    word += "legh";
+    if (pick(4) == 0) word += kNegations[pick(5)];
+    else if (pick(3) == 0) word += kRovers[pick(4)];
+    // -Qo' stands before the type 9 slot and keeps the rovers of the type 8
+    // slot after it; those come back in place only when -neS precedes it.
+    const bool refusal = pick(3) == 0;
+    bool hasType8 = false;
+    for (int t = 1; t <= 9; ++t) {
+      if (t == 9 && refusal) {
+        word += "Qo'";
+        if (hasType8 && pick(2)) word += kRovers[pick(4)];
+      }
+      if (pick(3) != 0) continue;
+      const auto& texts = kByType[t - 1];
+      word += texts[pick(texts.size())];
+      hasType8 = hasType8 || t == 8;
+      if (pick(3) == 0 && !(t == 8 && refusal)) word += kRovers[pick(4)];
+    }
+    TestVerb v("see");
+    ASSERT_EQ(v.Parse(word, legh), 1) << word;
+    EXPECT_EQ(v.m_strPrefix + v.m_strRoot + v.BuildSuffixes(10), word);
+  }
 }
 
 }  // namespace
