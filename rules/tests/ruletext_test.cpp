@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "rules/ruledb.h"
 
 namespace {
@@ -163,5 +165,35 @@ TEST(RulesText, EveryTruncationOfAGoodFileFailsCleanlyOrLoads) {
       EXPECT_FALSE(error.empty());
       EXPECT_EQ(db.GetSize(), 0);
     }
+  }
+}
+
+TEST(RulesText, MangledFilesFailCleanlyOrRoundTrip) {
+  const std::string text = kSample;
+  std::mt19937 rng(12345);
+  const char bytes[] = {'\n', '\\', '<', '>', ' ', '+', '-', '|', '\0', '\xff', '\xc3', 'x', '9'};
+  for (int round = 0; round < 3000; ++round) {
+    std::string mangled = text;
+    for (int edits = 1 + static_cast<int>(rng() % 4); edits > 0; --edits) {
+      const size_t at = rng() % mangled.size();
+      const char c = bytes[rng() % sizeof bytes];
+      switch (rng() % 3) {
+        case 0: mangled[at] = c; break;
+        case 1: mangled.insert(mangled.begin() + static_cast<long>(at), c); break;
+        default: mangled.erase(at, 1 + rng() % 8); break;
+      }
+      if (mangled.empty()) mangled = "x";
+    }
+    CRuleDB db;
+    db.Add(CRule("<keep>"));
+    std::string error;
+    if (!ReadRulesText(mangled, db, error)) {
+      EXPECT_FALSE(error.empty());
+      ASSERT_EQ(db.GetSize(), 1);
+      continue;
+    }
+    CRuleDB back;
+    ASSERT_TRUE(ReadRulesText(WriteRulesText(db), back, error)) << error << "\n" << mangled;
+    EXPECT_TRUE(back.IsSameAs(db)) << mangled;
   }
 }
