@@ -60,6 +60,9 @@ bool CheckProvider(std::string& reason) {
 }
 
 }  // namespace
+}  // namespace datafile
+
+using namespace datafile;
 
 struct CDataFileCipher::CKeyState {
   arctwo_ctx ctx;
@@ -246,5 +249,3 @@ int CDataFileCipher::EncryptFromMemory(const std::string& path, std::string_view
   ReleaseKey();
   return file.Commit(error) ? 1 : 0;
 }
-
-}  // namespace datafile

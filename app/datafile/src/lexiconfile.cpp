@@ -59,6 +59,12 @@ bool LoadLexiconFile(const std::string& path, CKLex& lex, std::string& error) {
 }
 
 bool SaveLexiconFile(const std::string& path, CKLex& lex, std::string& error) {
+  // A file that the next start could not load is worse than no save at all.
+  std::string why;
+  if (!CheckLexicon(lex, why)) {
+    error = "The lexicon was not saved: " + why + ".";
+    return false;
+  }
   CArchive ar;
   lex.Serialize(ar);
   CDataFileCipher cipher;

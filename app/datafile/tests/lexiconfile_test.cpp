@@ -139,6 +139,20 @@ TEST(LexiconFile, FailuresLeaveTheLexiconAsItWas) {
   expectFailure("stative 2", "\"ghIH\" has an impossible stative flag");
 }
 
+TEST(LexiconFile, RefusesToSaveWhatCouldNotBeLoaded) {
+  CScratchDir dir;
+  const std::string path = dir.File("lexicon.klx");
+  CKLex lex = Marker();
+  std::string error;
+  ASSERT_TRUE(SaveLexiconFile(path, lex, error));
+  const std::string old = ReadAll(path);
+  CKLex odd = SampleLexicon();
+  odd.Lookup("jagh")->m_bBeing = -1;
+  EXPECT_FALSE(SaveLexiconFile(path, odd, error));
+  EXPECT_EQ(error, "The lexicon was not saved: the entry \"jagh\" has an impossible being flag.");
+  EXPECT_EQ(ReadAll(path), old);
+}
+
 TEST(LexiconFile, EveryTruncationFails) {
   CScratchDir dir;
   const std::string path = dir.File("lexicon.klx");

@@ -17,6 +17,8 @@ inline constexpr const char* kMsgCreateHash = "Cannot create hash!";
 inline constexpr const char* kMsgHashPassword = "Unable to hash licensing password!";
 inline constexpr const char* kMsgCreateKey = "Unalbe to create key!";
 
+}  // namespace datafile
+
 class CDataFileCipher {
  public:
   // The built-in passphrase of the program's data files.
@@ -67,4 +69,6 @@ class CDataFileCipher {
   static bool StripPadding(std::string& plain);
 };
 
+namespace datafile {
+using ::CDataFileCipher;
 }  // namespace datafile

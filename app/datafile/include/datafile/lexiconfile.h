@@ -17,7 +17,8 @@ bool LoadLexiconFile(const std::string& path, CKLex& lex, std::string& error);
 bool ReadLexiconArchive(std::string_view plain, CKLex& lex, std::string& why);
 
 // Writes `lex` to `path` through the container and an atomic replace; on
-// failure the previous file stays as it was.
+// failure the previous file stays as it was. A lexicon that CheckLexicon
+// refuses is not written, since it could not be loaded again.
 bool SaveLexiconFile(const std::string& path, CKLex& lex, std::string& error);
 
 // The checks a loaded lexicon must pass beyond what the archive itself
