@@ -70,6 +70,9 @@ int Export(const std::string& in, const std::string& out) {
 }
 
 int Import(const std::string& in, const std::string& out) {
+  // Every tool reads a ".tsv" lexicon as text, so an encrypted one by that name
+  // could never be read again.
+  if (out.size() >= 4 && out.compare(out.size() - 4, 4, ".tsv") == 0) return Usage("the encrypted lexicon must not be named " + out);
   std::string text;
   if (in == "-") {
     text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());

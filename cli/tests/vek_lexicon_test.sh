@@ -62,6 +62,8 @@ one_line_error "no command" 2 "$bin"
 one_line_error "unknown command" 2 "$bin" compile "$tmp/lex.tsv" "$tmp/x.klx"
 one_line_error "missing file argument" 2 "$bin" export "$tmp/lex.klx"
 one_line_error "extra argument" 2 "$bin" stats "$tmp/lex.klx" more
+one_line_error "encrypted output named .tsv" 2 "$bin" import "$tmp/lex.tsv" "$tmp/out.tsv"
+[ -e "$tmp/out.tsv" ] && { echo "FAIL: wrote an encrypted .tsv"; fail=1; }
 one_line_error "missing input" 2 "$bin" stats "$tmp/none.klx"
 one_line_error "missing tsv" 2 "$bin" import "$tmp/none.tsv" "$tmp/x.klx"
 head -c 100 "$tmp/lex.klx" >"$tmp/cut.klx"

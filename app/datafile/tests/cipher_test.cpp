@@ -167,19 +167,6 @@ TEST(DataFileCipher, ChecksEveryPaddingRule) {
   }
 }
 
-TEST(DataFileCipher, UnreadableFileIsAFailureNotAnException) {
-  CScratchDir dir;
-  CDataFileCipher cipher;
-  std::string out = "unchanged", error;
-  EXPECT_EQ(cipher.DecryptToMemory(dir.File("missing.klx"), out, error), 0);
-  EXPECT_NE(error.find("missing.klx"), std::string::npos);
-  EXPECT_EQ(cipher.DecryptToMemory(dir.Path(), out, error), 0);
-  EXPECT_NE(error.find("folder"), std::string::npos);
-  EXPECT_EQ(out, "unchanged");
-  EXPECT_EQ(cipher.EncryptFromMemory(dir.File("no/such/folder.klx"), "x", error), 0);
-  EXPECT_FALSE(error.empty());
-}
-
 namespace {
 // Stands in for a provider that cannot be opened.
 class CBrokenProvider : public CDataFileCipher {
