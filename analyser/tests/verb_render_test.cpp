@@ -77,14 +77,9 @@ TEST(VerbGlossQuestion, NoAbilityType2Only) {
   // Without choH the aspect is rendered without its rovers.
   EXPECT_EQ(TestVerb("go", "jI").Suf("vIp").Suf("pu'").Rover("be'", 8).Suf("'a'").ToString(),
             "am I be afraid to go (completed)?");
-  EXPECT_EQ(TestVerb("go", "jI")
-                .Suf("vIp")
-                .Suf("choH")
-                .Suf("pu'")
-                .Rover("be'", 8)
-                .Suf("'a'")
-                .ToString(),
-            "am I be afraid to begin to go (not completed)?");
+  EXPECT_EQ(
+      TestVerb("go", "jI").Suf("vIp").Suf("choH").Suf("pu'").Rover("be'", 8).Suf("'a'").ToString(),
+      "am I be afraid to begin to go (not completed)?");
   EXPECT_EQ(TestVerb("be big").Stative().Suf("nIS").Suf("'a'").ToString(),
             "does/do he/she/it/they need to be big?");
   EXPECT_EQ(TestVerb("see", "vI").Suf("nIS").Suf("qa'").Suf("'a'").ToString(),
@@ -346,24 +341,9 @@ TEST(VerbKlingon, TypedSuffixesOnly) {
 // The rebuilt suffix string, cut before each type.
 TEST(VerbBuildSuffixes, EveryCut) {
   TestVerb v("see");
-  v.Rover("be'qu'", 0)
-      .Rover("qu'", 0)
-      .Suf("'egh")
-      .Rover("be'", 2)
-      .Suf("nIS")
-      .Rover("qu'be'", 3)
-      .Suf("choH")
-      .Suf("moH")
-      .Rover("qu'", 5)
-      .Suf("laH")
-      .Suf("bej")
-      .Rover("be'", 7)
-      .Suf("pu'")
-      .Suf("neS")
-      .Rover("qu'", 9)
-      .Suf("jaj")
-      .Rover("be'", 10)
-      .Rover("qu'", 10);
+  v.Rover("be'qu'", 0).Rover("qu'", 0).Suf("'egh").Rover("be'", 2).Suf("nIS").Rover("qu'be'", 3);
+  v.Suf("choH").Suf("moH").Rover("qu'", 5).Suf("laH").Suf("bej").Rover("be'", 7).Suf("pu'");
+  v.Suf("neS").Rover("qu'", 9).Suf("jaj").Rover("be'", 10).Rover("qu'", 10);
   const char* parts[] = {"be'qu'qu'", "'eghbe'", "nISqu'be'", "choH", "moHqu'",
                          "laH",       "bejbe'",  "pu'",       "neSqu'", "jajbe'qu'"};
   std::string expected;
