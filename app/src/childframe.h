@@ -1,0 +1,15 @@
+#pragma once
+// The frame of one document window inside the main window. It always opens
+// maximised and carries its document's title.
+#include <QMdiSubWindow>
+
+class CChildFrame : public QMdiSubWindow {
+  Q_OBJECT
+ public:
+  // Takes ownership of `view`.
+  CChildFrame(const QString& title, QWidget* view, QWidget* parent = nullptr);
+};
+
+// The view of a new document until the rich-text view takes its place: a
+// plain editor.
+QWidget* CreateDocumentView(QWidget* parent = nullptr);

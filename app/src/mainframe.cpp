@@ -1,0 +1,385 @@
+#include "mainframe.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFontComboBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+#include <exception>
+
+#include "aboutdlg.h"
+#include "appinfo.h"
+#include "childframe.h"
+#include "commandtable.h"
+#include "doctemplate.h"
+#include "icons.h"
+#include "lockkeys.h"
+#include "messagebox.h"
+#include "placement.h"
+#include "vekapp.h"
+
+namespace {
+
+// Commands that work now; every other entry waits, disabled, for its tool.
+const char* const kReadyCommands[] = {
+    "ID_FILE_NEW",        "ID_APP_EXIT",       "ID_VIEW_TOOLBAR",     "ID_VIEW_FORMATBAR",
+    "ID_VIEW_STATUS_BAR", "ID_WINDOW_CASCADE", "ID_WINDOW_TILE_HORZ", "ID_WINDOW_ARRANGE",
+    "ID_HELP_CONTENTS",   "ID_APP_ABOUT",
+};
+
+// Commands that act on the active document window.
+const char* const kDocumentCommands[] = {
+    "ID_FILE_CLOSE", "ID_EDIT_UNDO", "ID_EDIT_CUT", "ID_EDIT_COPY", "ID_EDIT_PASTE",
+    "ID_EDIT_SELECT_ALL",
+};
+
+constexpr int kToolBarHeight = 30;
+constexpr int kLockPollMs = 300;
+
+QString ToolTipOf(const CCommand& c) {
+  QString text = QString::fromUtf8(c.pszText);
+  const QString keys = text.section('\t', 1);
+  text = text.section('\t', 0, 0).remove('&');
+  if (text.endsWith("...")) text.chop(3);
+  return keys.isEmpty() ? text : QString("%1 (%2)").arg(text, keys);
+}
+
+QLabel* IndicatorPane(const char* text) {
+  auto* pane = new QLabel;
+  pane->setObjectName(QString("indicator") + text);
+  pane->setAlignment(Qt::AlignCenter);
+  pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(text) + 12);
+  pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  return pane;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CVek99App& app) : m_app(app) {
+  setObjectName("mainFrame");
+  setWindowTitle(kAppTitle);
+  setWindowIcon(AppIcon());
+  setAcceptDrops(true);
+
+  m_pMdiArea = new QMdiArea(this);
+  m_pMdiArea->setObjectName("mdiArea");
+  m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(m_pMdiArea);
+
+  CreateActions();
+  CreateMenus();
+  CreateToolBars();
+  CreateStatusBar();
+  ConnectCommands();
+  connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandStates);
+  UpdateCommandStates();
+  // The translate window, the lexicon search window and the affix reference
+  // sheet are created here, hidden, when their tools arrive.
+}
+
+CMainFrame::~CMainFrame() {
+  // Document windows closing with the frame must not reach its half-gone members.
+  disconnect(m_pMdiArea, nullptr, this, nullptr);
+}
+
+QAction* CMainFrame::Action(const QString& id) const { return m_actions.value(id, nullptr); }
+
+void CMainFrame::CreateActions() {
+  auto make = [this](const CCommand& c) {
+    auto* action = new QAction(QString::fromUtf8(c.pszText), this);
+    action->setObjectName(c.pszId);
+    if (c.pszKeys) action->setShortcut(QKeySequence(QString::fromLatin1(c.pszKeys)));
+    if (c.pszIcon) action->setIcon(VekIcon(c.pszIcon));
+    action->setStatusTip(QString::fromUtf8(c.pszPrompt));
+    action->setToolTip(ToolTipOf(c));
+    action->setEnabled(false);
+    m_actions.insert(c.pszId, action);
+    return action;
+  };
+  for (const CMenuDef& menu : MenuTable())
+    for (const CCommand& c : menu.commands)
+      if (c.pszId) make(c);
+  // Key-only commands act through the window, not through a menu.
+  for (const CCommand& c : KeyOnlyCommands()) addAction(make(c));
+  for (const char* id : kReadyCommands) m_actions.value(id)->setEnabled(true);
+  for (const char* id : {"ID_VIEW_TOOLBAR", "ID_VIEW_FORMATBAR", "ID_VIEW_STATUS_BAR"}) {
+    m_actions.value(id)->setCheckable(true);
+    m_actions.value(id)->setChecked(true);
+  }
+}
+
+void CMainFrame::CreateMenus() {
+  for (const CMenuDef& def : MenuTable()) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(def.pszTitle));
+    menu->setObjectName(QString::fromUtf8(def.pszTitle).remove('&') + "Menu");
+    for (const CCommand& c : def.commands) {
+      if (c.pszId)
+        menu->addAction(m_actions.value(c.pszId));
+      else
+        menu->addSeparator();
+    }
+    if (menu->objectName() == "WindowMenu") {
+      m_pWindowMenu = menu;
+      connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowMenu);
+    }
+  }
+}
+
+void CMainFrame::CreateToolBars() {
+  auto fill = [this](QToolBar* bar, const std::vector<const char*>& buttons) {
+    for (const char* id : buttons) {
+      if (id)
+        bar->addAction(m_actions.value(id));
+      else
+        bar->addSeparator();
+    }
+  };
+  m_pMainBar = addToolBar("Main Toolbar");
+  m_pMainBar->setObjectName("mainToolBar");
+  m_pMainBar->setAllowedAreas(Qt::AllToolBarAreas);
+  fill(m_pMainBar, MainToolBarButtons());
+
+  // The format toolbar sits on the same row, to the right of the main one.
+  m_pFormatBar = addToolBar("Format Toolbar");
+  m_pFormatBar->setObjectName("formatToolBar");
+  m_pFormatBar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+  m_pFontNameBox = new QFontComboBox;
+  m_pFontNameBox->setObjectName("fontNameBox");
+  m_pFontNameBox->setFixedWidth(150);
+  m_pFontNameBox->setToolTip("Font");
+  m_pFontSizeBox = new QComboBox;
+  m_pFontSizeBox->setObjectName("fontSizeBox");
+  m_pFontSizeBox->setFixedWidth(60);
+  m_pFontSizeBox->setToolTip("Font Size");
+  for (int size : {8, 9, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30})
+    m_pFontSizeBox->addItem(QString::number(size));
+  m_pFontSizeBox->setCurrentText("10");
+  m_pFormatBar->addWidget(m_pFontNameBox);
+  m_pFormatBar->addSeparator();
+  m_pFormatBar->addWidget(m_pFontSizeBox);
+  m_pFormatBar->addSeparator();
+  fill(m_pFormatBar, FormatToolBarButtons());
+
+  for (QToolBar* bar : {m_pMainBar, m_pFormatBar}) {
+    bar->setIconSize(QSize(16, 16));
+    bar->setMinimumHeight(kToolBarHeight);
+  }
+}
+
+void CMainFrame::CreateStatusBar() {
+  m_pMessagePane = new QLabel("Ready");
+  m_pMessagePane->setObjectName("messagePane");
+  statusBar()->addWidget(m_pMessagePane, 1);
+  m_pCapsPane = IndicatorPane("CAP");
+  m_pNumPane = IndicatorPane("NUM");
+  m_pScrollPane = IndicatorPane("SCRL");
+  for (QLabel* pane : {m_pCapsPane, m_pNumPane, m_pScrollPane})
+    statusBar()->addPermanentWidget(pane);
+  m_pLockTimer = new QTimer(this);
+  connect(m_pLockTimer, &QTimer::timeout, this, &CMainFrame::UpdateLockIndicators);
+  m_pLockTimer->start(kLockPollMs);
+  UpdateLockIndicators();
+}
+
+void CMainFrame::ConnectCommands() {
+  auto on = [this](const char* id, auto slot) {
+    connect(m_actions.value(id), &QAction::triggered, this, slot);
+  };
+  on("ID_FILE_NEW", &CMainFrame::OnFileNew);
+  on("ID_FILE_CLOSE", &CMainFrame::OnFileClose);
+  on("ID_APP_EXIT", &QWidget::close);
+  on("ID_VIEW_FORMATBAR", &CMainFrame::OnViewFormatBar);
+  on("ID_WINDOW_CASCADE", [this] { m_pMdiArea->cascadeSubWindows(); });
+  on("ID_WINDOW_TILE_HORZ", [this] { m_pMdiArea->tileSubWindows(); });
+  on("ID_WINDOW_ARRANGE", &CMainFrame::OnWindowArrange);
+  on("ID_HELP_CONTENTS", &CMainFrame::OnHelpContents);
+  on("ID_APP_ABOUT", &CMainFrame::OnAppAbout);
+  on("ID_LANGUAGE_CHATTERBOT", &CMainFrame::OnChatterbot);
+
+  on("ID_VIEW_TOOLBAR", [this] { m_pMainBar->setVisible(!m_pMainBar->isVisible()); });
+  on("ID_VIEW_STATUS_BAR", [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+  // Check marks follow the bars however they were shown or hidden.
+  connect(m_pMainBar, &QToolBar::visibilityChanged, m_actions.value("ID_VIEW_TOOLBAR"),
+          &QAction::setChecked);
+  connect(m_pFormatBar, &QToolBar::visibilityChanged, m_actions.value("ID_VIEW_FORMATBAR"),
+          &QAction::setChecked);
+
+  // The plain editor's own edit commands until the rich-text view brings its own.
+  auto edit = [this](const char* id, void (QPlainTextEdit::*fn)()) {
+    connect(m_actions.value(id), &QAction::triggered, this, [this, fn] {
+      QMdiSubWindow* active = m_pMdiArea->activeSubWindow();
+      if (auto* editor = active ? qobject_cast<QPlainTextEdit*>(active->widget()) : nullptr)
+        (editor->*fn)();
+    });
+  };
+  edit("ID_EDIT_UNDO", &QPlainTextEdit::undo);
+  edit("ID_EDIT_CUT", &QPlainTextEdit::cut);
+  edit("ID_EDIT_COPY", &QPlainTextEdit::copy);
+  edit("ID_EDIT_PASTE", &QPlainTextEdit::paste);
+  edit("ID_EDIT_SELECT_ALL", &QPlainTextEdit::selectAll);
+}
+
+void CMainFrame::UpdateCommandStates() {
+  QMdiSubWindow* active = m_pMdiArea->activeSubWindow();
+  const bool hasEditor = active && qobject_cast<QPlainTextEdit*>(active->widget());
+  for (const char* id : kDocumentCommands) {
+    const bool needsEditor = qstrcmp(id, "ID_FILE_CLOSE") != 0;
+    m_actions.value(id)->setEnabled(needsEditor ? hasEditor : active != nullptr);
+  }
+  // The font boxes serve the document window that has the focus.
+  m_pFontNameBox->setEnabled(active != nullptr);
+  m_pFontSizeBox->setEnabled(active != nullptr);
+}
+
+void CMainFrame::UpdateLockIndicators() {
+  CLockKeys keys;
+  QueryLockKeys(keys);
+  m_pCapsPane->setText(keys.bCaps ? "CAP" : "");
+  m_pNumPane->setText(keys.bNum ? "NUM" : "");
+  m_pScrollPane->setText(keys.bScroll ? "SCRL" : "");
+}
+
+void CMainFrame::UpdateWindowMenu() {
+  for (QAction* action : m_windowListActions) delete action;
+  m_windowListActions.clear();
+  const QList<QMdiSubWindow*> windows = m_pMdiArea->subWindowList();
+  if (windows.isEmpty()) return;
+  m_windowListActions.append(m_pWindowMenu->addSeparator());
+  int n = 0;
+  for (QMdiSubWindow* window : windows) {
+    QAction* action = m_pWindowMenu->addAction(QString("&%1 %2").arg(++n).arg(window->windowTitle()));
+    action->setCheckable(true);
+    action->setChecked(window == m_pMdiArea->activeSubWindow());
+    connect(action, &QAction::triggered, this,
+            [this, window] { m_pMdiArea->setActiveSubWindow(window); });
+    m_windowListActions.append(action);
+  }
+}
+
+void CMainFrame::SetMessageText(const QString& text) {
+  m_pMessagePane->setText(text);
+  // Loads block the event loop: draw the text now, not after them.
+  if (isVisible()) m_pMessagePane->repaint();
+}
+
+QString CMainFrame::GetMessageText() const { return m_pMessagePane->text(); }
+
+void CMainFrame::ShowAtStart() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect workArea = screen->availableGeometry();
+  const auto profile = m_app.GetProfile();
+  const CFramePlacement placement = CFramePlacement::Read(*profile);
+  QRect rect;
+  int showCmd = kShowNormal;
+  if (!placement.Apply(workArea, screen->geometry().size(), rect, showCmd)) {
+    const QSize size = workArea.size() * 4 / 5;
+    rect = QRect(workArea.topLeft() + QPoint(workArea.width() - size.width(),
+                                             workArea.height() - size.height()) / 2,
+                 size);
+  }
+  setGeometry(rect);
+  if (showCmd == kShowMaximized)
+    showMaximized();
+  else
+    show();
+}
+
+void CMainFrame::StorePlacement() {
+  const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+  const auto profile = m_app.GetProfile();
+  CFramePlacement::Of(*this, workArea).Write(*profile);
+}
+
+void CMainFrame::BringToFront() {
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+}
+
+QMdiSubWindow* CMainFrame::OpenNewDocument(CDocTemplate& docTemplate) {
+  auto* frame = new CChildFrame(docTemplate.NextUntitledTitle(), CreateDocumentView());
+  m_pMdiArea->addSubWindow(frame);
+  frame->showMaximized();
+  frame->widget()->setFocus();
+  return frame;
+}
+
+void CMainFrame::OnFileNew() {
+  auto& templates = m_app.GetDocTemplates();
+  // New documents are always plain text, whatever window is active.
+  if (templates.size() < 2) {
+    VekMessageBox("Error creating new document!");
+    return;
+  }
+  OpenNewDocument(*templates[1]);
+}
+
+void CMainFrame::OnFileClose() {
+  if (QMdiSubWindow* active = m_pMdiArea->activeSubWindow()) active->close();
+}
+
+void CMainFrame::OnViewFormatBar() { m_pFormatBar->setVisible(!m_pFormatBar->isVisible()); }
+
+void CMainFrame::OnWindowArrange() {
+  // Minimised windows go in a row along the bottom edge.
+  const int bottom = m_pMdiArea->viewport()->height();
+  int x = 0;
+  for (QMdiSubWindow* window : m_pMdiArea->subWindowList()) {
+    if (!window->isMinimized()) continue;
+    window->move(x, bottom - window->height());
+    x += window->width();
+  }
+}
+
+void CMainFrame::OnHelpContents() {
+  const QString path = m_app.GetAppDir() + "vek.html";
+  const QString quoted = '"' + path + '"';
+  try {
+    QString reason;
+    const QFileInfo info(path);
+    if (!info.exists())
+      reason = "No such file or directory";
+    else if (!info.isFile() || !info.isReadable())
+      reason = "The file cannot be read";
+    else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+      reason = "No program to show web pages was found";
+    if (!reason.isEmpty())
+      VekMessageBox(QString("Cannot open the help file %1!\nError:%2").arg(quoted, reason));
+  } catch (const std::exception& e) {
+    VekMessageBox(QString("Help File could not be opened: \n%1").arg(QString::fromUtf8(e.what())));
+  }
+}
+
+void CMainFrame::OnAppAbout() {
+  CAboutDlg dlg(this);
+  dlg.exec();
+}
+
+void CMainFrame::OnChatterbot() {}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  // Placement and personal dictionary are kept even if the close is cancelled.
+  StorePlacement();
+  m_app.SavePersonalDictionary();
+  m_pMdiArea->closeAllSubWindows();
+  if (!m_pMdiArea->subWindowList().isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}

@@ -1,0 +1,90 @@
+#include "singleinstance.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace {
+
+constexpr char kShowRequest[] = "show\n";
+constexpr int kConnectTimeoutMs = 3000;
+
+}  // namespace
+
+CSingleInstance::CSingleInstance(const QString& name, const QString& folder, QObject* parent)
+    : QObject(parent), m_strName(name), m_strFolder(folder) {
+  if (m_strFolder.isEmpty())
+    m_strFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (m_strFolder.isEmpty()) m_strFolder = QDir::tempPath();
+}
+
+CSingleInstance::~CSingleInstance() {
+  if (m_pServer) m_pServer->close();
+  if (m_pLock) m_pLock->unlock();
+}
+
+QString CSingleInstance::LockPath() const { return QDir(m_strFolder).filePath(m_strName + ".lock"); }
+
+QString CSingleInstance::SocketPath() const {
+  return QDir(m_strFolder).filePath(m_strName + ".socket");
+}
+
+bool CSingleInstance::RegisterUniqueInstance() {
+  if (m_bFirst) return true;
+  auto lock = std::make_unique<QLockFile>(LockPath());
+  // A running copy may run for days: only a lock whose process is gone is stale.
+  lock->setStaleLockTime(0);
+  if (!lock->tryLock(0)) {
+    if (lock->error() == QLockFile::LockFailedError) {
+      AskFirstToShow();
+      return false;
+    }
+    // The folder cannot hold a lock: run unguarded rather than not at all.
+    m_bFirst = true;
+    return true;
+  }
+  m_pLock = std::move(lock);
+  m_bFirst = true;
+
+  // A socket left by a copy that crashed would make listen() fail.
+  QLocalServer::removeServer(SocketPath());
+  m_pServer = new QLocalServer(this);
+  m_pServer->setSocketOptions(QLocalServer::UserAccessOption);
+  connect(m_pServer, &QLocalServer::newConnection, this, &CSingleInstance::OnNewConnection);
+  m_pServer->listen(SocketPath());
+  return true;
+}
+
+void CSingleInstance::OnNewConnection() {
+  while (QLocalSocket* socket = m_pServer->nextPendingConnection()) {
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    auto check = [this, socket] {
+      if (socket->canReadLine() && socket->readLine(64) == kShowRequest) {
+        emit activationRequested();
+        socket->disconnectFromServer();
+      }
+    };
+    connect(socket, &QLocalSocket::readyRead, socket, check);
+    check();
+  }
+}
+
+bool CSingleInstance::AskFirstToShow() {
+  // The first copy takes the lock a moment before it listens: retry briefly.
+  QDeadlineTimer deadline(kConnectTimeoutMs);
+  QLocalSocket socket;
+  while (true) {
+    socket.connectToServer(SocketPath());
+    if (socket.waitForConnected(500)) break;
+    if (deadline.hasExpired()) return false;
+    QThread::msleep(50);
+  }
+  socket.write(kShowRequest);
+  const bool sent = socket.waitForBytesWritten(1000);
+  socket.disconnectFromServer();
+  return sent;
+}
