@@ -201,6 +201,8 @@ void Writer::Text(QStringView text, bool fontName) {
 
 void Writer::WriteProps(const RunProps& p) {
   if (m_props && *m_props == p) return;
+  // LibreOffice loses the rest of the paragraph when \plain ends a raised run itself.
+  if (m_props && m_props->vertical) Word("nosupersub");
   m_props = p;
   Word("plain");
   Word("f", p.font);
