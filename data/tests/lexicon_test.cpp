@@ -49,8 +49,44 @@ CKLex* ShippedLexicon::lex_ = nullptr;
 bool ShippedLexicon::loaded_ = false;
 std::string ShippedLexicon::error_;
 
-TEST_F(ShippedLexicon, LoadsWithAtLeastTwoThousandEntries) {
+TEST_F(ShippedLexicon, LoadsEveryEntry) {
+  // SetUp has already failed when the file does not parse; here the row count
+  // must match the entries, so no line was merged into another.
+  std::ifstream in(VEK_LEXICON_TSV, std::ios::binary);
+  std::string line;
+  size_t rows = 0;
+  bool header = false;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    if (!header) {
+      header = true;
+      continue;
+    }
+    ++rows;
+  }
+  EXPECT_EQ(lex_->GetCount(), rows);
+}
+
+TEST_F(ShippedLexicon, HasAtLeastTwoThousandEntries) {
   EXPECT_GE(lex_->GetCount(), 2000u);
+}
+
+TEST_F(ShippedLexicon, FormedWordsNameTheirRoot) {
+  // Entries built from a root with a suffix say so in their notes; the root
+  // must be in the lexicon and begin the word.
+  const std::string mark = "derived from ";
+  std::set<std::string> words;
+  for (const auto& [key, w] : *lex_) words.insert(w.m_strWord);
+  int formed = 0;
+  for (const auto& [key, w] : *lex_) {
+    if (w.m_strNotes.rfind(mark, 0) != 0) continue;
+    ++formed;
+    const std::string root = w.m_strNotes.substr(mark.size());
+    EXPECT_TRUE(words.count(root)) << key << ": no root " << root;
+    EXPECT_EQ(w.m_strWord.rfind(root, 0), 0u) << key << " does not begin with " << root;
+    EXPECT_GT(w.m_strWord.size(), root.size()) << key;
+  }
+  EXPECT_GT(formed, 0);
 }
 
 TEST_F(ShippedLexicon, PronounsCarryTheDefinitionsTheGlossesBranchOn) {
