@@ -20,6 +20,11 @@ constexpr std::array<NounSuffix, 26> kNounSuffixes{{
 
 constexpr std::string_view kScattered = " (scattered about)";
 
+// The slots of the types 1 to 5.
+constexpr std::string CParsedNoun::*kSlots[] = {
+    &CParsedNoun::m_strSuffix1, &CParsedNoun::m_strSuffix2, &CParsedNoun::m_strSuffix3,
+    &CParsedNoun::m_strSuffix4, &CParsedNoun::m_strSuffix5};
+
 const NounSuffix* SuffixAtFront(std::string_view rest) {
   for (const auto& row : kNounSuffixes)
     if (rest.starts_with(row.suffix)) return &row;
@@ -65,12 +70,6 @@ void CParsedNoun::Clear() {
   m_strSuffix4.clear();
   m_strSuffix5.clear();
 }
-
-namespace {
-constexpr std::string CParsedNoun::*kSlots[] = {
-    &CParsedNoun::m_strSuffix1, &CParsedNoun::m_strSuffix2, &CParsedNoun::m_strSuffix3,
-    &CParsedNoun::m_strSuffix4, &CParsedNoun::m_strSuffix5};
-}  // namespace
 
 std::string& CParsedNoun::Slot(int type) { return this->*kSlots[type - 1]; }
 
