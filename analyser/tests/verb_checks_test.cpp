@@ -275,7 +275,7 @@ TEST(VerbChecks, SuggestionsThroughTheParser) {
     EXPECT_EQ(again[0].m_dScore, 1.0) << s;
   }
 
-  for (const char* w : {"yIleghneSQo'be'", "yIleghQo'be'neS", "peleghbe'Qo'neSbe'", "yIleghQo'be'qu'neSbe'"}) {
+  for (const char* w : {"vItInluH", "yIleghneSQo'be'", "yIleghQo'be'neS", "peleghbe'Qo'neSbe'", "yIleghQo'be'qu'neSbe'"}) {
     results.clear();
     parser.ParseWord(w, results);
     EXPECT_LT(parser.SuggestionAnalyses(), 200) << w;
