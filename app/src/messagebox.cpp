@@ -30,6 +30,11 @@ QMessageBox::StandardButton VekMessageBox(const QString& text, MsgIcon icon,
                                           QMessageBox::StandardButtons buttons, QWidget* parent) {
   if (Hook()) return Hook()(VekMessage{text, icon, buttons});
   if (!parent) parent = QApplication::activeWindow();
+  // Without a window manager nothing is active: centre on the main window.
+  if (!parent) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible() && w->inherits("QMainWindow")) parent = w;
+  }
   QMessageBox box(ToQt(icon), QString::fromUtf8(kAppTitle), text, buttons, parent);
   // A wait cursor may be up during a load; the box needs the arrow.
   QApplication::setOverrideCursor(Qt::ArrowCursor);
