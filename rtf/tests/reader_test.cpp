@@ -88,6 +88,19 @@ TEST(RtfReader, CodePages) {
             QString::fromUtf16(u"\u0410\u0440\u0438\u0430\u043b"));
 }
 
+TEST(RtfReader, FontTableWithoutGroupsAndBackslashLineEnds) {
+  // The shape some editors write: entries straight in the table, paragraphs as "\" at line ends.
+  const auto doc = Read(
+      "{\\rtf1\\ansi\\ansicpg1252\\cocoartf2580\n"
+      "{\\fonttbl\\f0\\fswiss\\fcharset0 Helvetica;\\f1\\fmodern\\fcharset0 Courier;}\n"
+      "{\\colortbl;\\red255\\green255\\blue255;}\n{\\*\\expandedcolortbl;;}\n"
+      "\\pard\\tx566\\pardirnatural\\partightenfactor0\n\n"
+      "\\f0\\fs24 \\cf0 tlhIngan maH\\\nQapla\\uc0\\u8217 !\\\n\\f1 qaStaH}");
+  EXPECT_EQ(Text(*doc), QString::fromUtf16(u"tlhIngan maH\nQapla\u2019!\nqaStaH"));
+  EXPECT_EQ(FormatOf(*doc, "tlhIngan").fontFamilies().toStringList().value(0), "Helvetica");
+  EXPECT_EQ(FormatOf(*doc, "qaStaH").fontFamilies().toStringList().value(0), "Courier");
+}
+
 TEST(RtfReader, NonTextPartsAreLeftOut) {
   const auto doc = Read(
       "{\\rtf1\\ansi{\\info{\\title secret}{\\author me}}{\\*\\generator Gen;}{\\stylesheet{\\s0 Normal;}}"
