@@ -1,5 +1,7 @@
 #include <QDir>
+#include <QCloseEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -99,6 +101,27 @@ TEST_F(StartupTest, LoadsTheDataFilesAndStoresOnClose) {
   for (const char* key : {"Status", "Top", "Left", "Bottom", "Right"})
     EXPECT_TRUE(settings.contains(QString("Frame/") + key)) << key;
   EXPECT_EQ(settings.value("Frame/Status").toInt(), 1);
+}
+
+// A document window whose user answers Cancel to the question about saving.
+class CStubbornView : public QWidget {
+ protected:
+  void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+TEST_F(StartupTest, CancelledCloseStillStoresPlacementAndDictionary) {
+  ASSERT_TRUE(WriteTestLexicon(Data("lexicon.klx")));
+  CMessageLog log;
+  CVek99App app;
+  ASSERT_TRUE(app.InitInstance(Args()));
+  CMainFrame* frame = app.GetMainFrame();
+  frame->MdiArea()->addSubWindow(new CStubbornView)->show();
+  app.m_personalDict.push_back("jIH");
+  EXPECT_FALSE(frame->close());
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_EQ(ReadFile(Data("userdict.txt")), "jIH\n");
+  QSettings settings("Halden", "Vekmor for Windows 2.1");
+  EXPECT_TRUE(settings.contains("Frame/Right"));
 }
 
 TEST_F(StartupTest, StartsWithoutPersonalDictionaryOrCanonAndCreatesNone) {
