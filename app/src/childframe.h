@@ -9,7 +9,3 @@ class CChildFrame : public QMdiSubWindow {
   // Takes ownership of `view`.
   CChildFrame(const QString& title, QWidget* view, QWidget* parent = nullptr);
 };
-
-// The view of a new document until the rich-text view takes its place: a
-// plain editor.
-QWidget* CreateDocumentView(QWidget* parent = nullptr);

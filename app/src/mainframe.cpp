@@ -11,7 +11,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -22,13 +21,14 @@
 
 #include "aboutdlg.h"
 #include "appinfo.h"
-#include "childframe.h"
 #include "commandtable.h"
+#include "doccommands.h"
 #include "doctemplate.h"
 #include "icons.h"
 #include "lockkeys.h"
 #include "messagebox.h"
 #include "placement.h"
+#include "robot/chatterbotdlg.h"
 #include "vekapp.h"
 
 namespace {
@@ -37,13 +37,7 @@ namespace {
 const char* const kReadyCommands[] = {
     "ID_FILE_NEW",        "ID_APP_EXIT",       "ID_VIEW_TOOLBAR",     "ID_VIEW_FORMATBAR",
     "ID_VIEW_STATUS_BAR", "ID_WINDOW_CASCADE", "ID_WINDOW_TILE_HORZ", "ID_WINDOW_ARRANGE",
-    "ID_HELP_CONTENTS",   "ID_APP_ABOUT",
-};
-
-// Commands that act on the active document window.
-const char* const kDocumentCommands[] = {
-    "ID_FILE_CLOSE", "ID_EDIT_UNDO", "ID_EDIT_CUT", "ID_EDIT_COPY", "ID_EDIT_PASTE",
-    "ID_EDIT_SELECT_ALL",
+    "ID_HELP_CONTENTS",   "ID_APP_ABOUT",      "ID_LANGUAGE_CHATTERBOT",
 };
 
 constexpr int kToolBarHeight = 30;
@@ -85,6 +79,7 @@ CMainFrame::CMainFrame(CVek99App& app) : m_app(app) {
   CreateToolBars();
   CreateStatusBar();
   ConnectCommands();
+  m_pDocCommands = new CDocCommands(*this, app);
   connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandStates);
   UpdateCommandStates();
   // The translate window, the lexicon search window and the affix reference
@@ -217,29 +212,11 @@ void CMainFrame::ConnectCommands() {
           &QAction::setChecked);
   connect(m_pFormatBar, &QToolBar::visibilityChanged, m_actions.value("ID_VIEW_FORMATBAR"),
           &QAction::setChecked);
-
-  // The plain editor's own edit commands until the rich-text view brings its own.
-  auto edit = [this](const char* id, void (QPlainTextEdit::*fn)()) {
-    connect(m_actions.value(id), &QAction::triggered, this, [this, fn] {
-      QMdiSubWindow* active = m_pMdiArea->activeSubWindow();
-      if (auto* editor = active ? qobject_cast<QPlainTextEdit*>(active->widget()) : nullptr)
-        (editor->*fn)();
-    });
-  };
-  edit("ID_EDIT_UNDO", &QPlainTextEdit::undo);
-  edit("ID_EDIT_CUT", &QPlainTextEdit::cut);
-  edit("ID_EDIT_COPY", &QPlainTextEdit::copy);
-  edit("ID_EDIT_PASTE", &QPlainTextEdit::paste);
-  edit("ID_EDIT_SELECT_ALL", &QPlainTextEdit::selectAll);
 }
 
 void CMainFrame::UpdateCommandStates() {
+  // The document commands are CDocCommands's.
   QMdiSubWindow* active = m_pMdiArea->activeSubWindow();
-  const bool hasEditor = active && qobject_cast<QPlainTextEdit*>(active->widget());
-  for (const char* id : kDocumentCommands) {
-    const bool needsEditor = qstrcmp(id, "ID_FILE_CLOSE") != 0;
-    m_actions.value(id)->setEnabled(needsEditor ? hasEditor : active != nullptr);
-  }
   // The font boxes serve the document window that has the focus.
   m_pFontNameBox->setEnabled(active != nullptr);
   m_pFontSizeBox->setEnabled(active != nullptr);
@@ -312,11 +289,7 @@ void CMainFrame::BringToFront() {
 }
 
 QMdiSubWindow* CMainFrame::OpenNewDocument(CDocTemplate& docTemplate) {
-  auto* frame = new CChildFrame(docTemplate.NextUntitledTitle(), CreateDocumentView());
-  m_pMdiArea->addSubWindow(frame);
-  frame->showMaximized();
-  frame->widget()->setFocus();
-  return frame;
+  return m_pDocCommands->OpenNewDocument(docTemplate.NextUntitledTitle());
 }
 
 void CMainFrame::OnFileNew() {
@@ -370,7 +343,9 @@ void CMainFrame::OnAppAbout() {
   dlg.exec();
 }
 
-void CMainFrame::OnChatterbot() {}
+void CMainFrame::OnChatterbot() {
+  CChatterbotDlg::Run(this, VekApp() ? VekApp()->GetAppDir() : QCoreApplication::applicationDirPath());
+}
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   // Placement and personal dictionary are kept even if the close is cancelled.

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QMainWindow>
 
+class CDocCommands;
 class CDocTemplate;
 class CVek99App;
 class QComboBox;
@@ -28,6 +29,8 @@ class CMainFrame : public QMainWindow {
   QToolBar* FormatToolBar() const { return m_pFormatBar; }
   QComboBox* FontNameBox() const { return m_pFontNameBox; }
   QComboBox* FontSizeBox() const { return m_pFontSizeBox; }
+  // The document commands: open, save, edit, format, find and print.
+  CDocCommands* DocCommands() const { return m_pDocCommands; }
 
   // The status bar's message pane.
   void SetMessageText(const QString& text);
@@ -51,8 +54,8 @@ class CMainFrame : public QMainWindow {
   void OnWindowArrange();
   void OnHelpContents();
   void OnAppAbout();
-  // The chatterbot window (Language menu, F5) is wired in here by the robot
-  // subsystem; until then its command stays disabled.
+  // The chatterbot window (Language menu, F5), modal, over the rules in the
+  // data folder.
   void OnChatterbot();
 
  protected:
@@ -82,6 +85,7 @@ class CMainFrame : public QMainWindow {
   QLabel* m_pNumPane = nullptr;
   QLabel* m_pScrollPane = nullptr;
   QTimer* m_pLockTimer = nullptr;
+  CDocCommands* m_pDocCommands = nullptr;
   // Set while one of the format toolbar's font boxes is dropped down.
   bool m_bComboDropped = false;
 };

@@ -10,6 +10,7 @@
 
 #include "appinfo.h"
 #include "datafile/lexiconfile.h"
+#include "doccommands.h"
 #include "datafile/userdict.h"
 #include "mainframe.h"
 #include "messagebox.h"
@@ -70,6 +71,7 @@ bool CVek99App::ParseCommandLine(const QStringList& arguments) {
     return false;
   }
   m_strDataDirOption = parser.value(dataDir);
+  m_filesToOpen = parser.positionalArguments();
   m_bExitWhenReady = parser.isSet(exitWhenReady);
   return true;
 }
@@ -118,6 +120,7 @@ bool CVek99App::InitInstance(const QStringList& arguments) {
   // A canon file that is missing or damaged leaves the canon empty; the rest
   // of the program works without it.
   m_canonDB.LoadFile(DataPath("canon.klx"));
+  for (const QString& file : m_filesToOpen) m_pMainFrame->DocCommands()->OpenDocumentFile(file);
   return true;
 }
 

@@ -58,6 +58,8 @@ class CVek99App : public QObject {
   std::vector<std::unique_ptr<CDocTemplate>> m_docTemplates;
   std::unique_ptr<CMainFrame> m_pMainFrame;
   QString m_strDataDirOption;
+  // Documents named on the command line, opened once the program is ready.
+  QStringList m_filesToOpen;
   bool m_bExitWhenReady = false;
   int m_nExitCode = 0;
 };

@@ -142,11 +142,11 @@ TEST_F(FrameTest, EveryCommandIsInItsMenuWithItsKeys) {
 }
 
 TEST_F(FrameTest, ToolsNotBuiltYetAreDisabled) {
-  for (const char* id : {"ID_FILE_OPEN", "ID_FILE_SAVE", "ID_FILE_PRINT", "ID_LANGUAGE_SPELLCHECK",
+  for (const char* id : {"ID_FILE_SAVE", "ID_FILE_PRINT", "ID_LANGUAGE_SPELLCHECK",
                          "ID_LANGUAGE_TRANSLATE", "ID_LANGUAGE_CHATTERBOT",
                          "ID_UTILITIES_MODIFYLEXICON", "ID_HELP_NOUNSUFFIXES", "ID_FORMAT_PIQAD"})
     EXPECT_FALSE(Command(id)->isEnabled()) << id;
-  for (const char* id : {"ID_FILE_NEW", "ID_APP_EXIT", "ID_VIEW_FORMATBAR", "ID_WINDOW_CASCADE",
+  for (const char* id : {"ID_FILE_NEW", "ID_FILE_OPEN", "ID_APP_EXIT", "ID_VIEW_FORMATBAR", "ID_WINDOW_CASCADE",
                          "ID_HELP_CONTENTS", "ID_APP_ABOUT"})
     EXPECT_TRUE(Command(id)->isEnabled()) << id;
 }

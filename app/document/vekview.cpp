@@ -1,0 +1,297 @@
+#include "vekview.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QClipboard>
+#include <QInputDialog>
+#include <QMimeData>
+#include <QTextDocument>
+#include <QUrl>
+
+#include "messagebox.h"
+#include "morphan/piqad.h"
+#include "vekdoc.h"
+
+namespace {
+
+constexpr char kLoseFormatting[] =
+    "This document contains formatting information that will be lost.  Continue?";
+constexpr int kLargestToGrow = 72;   // grow only below this size
+constexpr int kSmallestToShrink = 9;  // shrink only from this size on
+constexpr int kFontStep = 2;
+
+SaveAsHook& SaveAsHookRef() {
+  static SaveAsHook hook;
+  return hook;
+}
+
+QString ExtensionOf(const QString& path) { return path.right(3).toLower(); }
+
+QString AskSaveAsPath(const CSaveAsRequest& request, QWidget* parent) {
+  if (SaveAsHookRef()) return SaveAsHookRef()(request);
+  QFileDialog dialog(parent, "Save As");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(request.filters);
+  dialog.setDefaultSuffix(request.strDefaultExt);
+  if (!request.strFileName.isEmpty()) dialog.selectFile(request.strFileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+// Local files among dropped or pasted data.
+QStringList LocalFiles(const QMimeData* source) {
+  QStringList files;
+  if (!source->hasUrls()) return files;
+  for (const QUrl& url : source->urls())
+    if (url.isLocalFile()) files << url.toLocalFile();
+  return files;
+}
+
+}  // namespace
+
+void SetSaveAsHook(SaveAsHook hook) { SaveAsHookRef() = std::move(hook); }
+
+namespace {
+CVek99View::QuickLookup& LookupRef() {
+  static CVek99View::QuickLookup lookup;
+  return lookup;
+}
+}  // namespace
+
+void CVek99View::SetQuickLookup(QuickLookup lookup) { LookupRef() = std::move(lookup); }
+
+CVek99View::CVek99View(CVek99Doc* pDoc, QWidget* parent) : QTextEdit(parent), m_pDoc(pDoc) {
+  setObjectName("documentView");
+  m_pDoc->setParent(this);
+  setDocument(m_pDoc->GetDocument());
+  setAcceptRichText(true);
+  setTabChangesFocus(false);
+  setLineWrapMode(QTextEdit::WidgetWidth);
+  connect(this, &QTextEdit::currentCharFormatChanged, this, &CVek99View::formatStateChanged);
+  connect(this, &QTextEdit::selectionChanged, this, &CVek99View::formatStateChanged);
+}
+
+CVek99View::~CVek99View() = default;
+
+// ---- Saving ----
+
+bool CVek99View::OnFileSave() {
+  const QString path = m_pDoc->GetPathName();
+  if (path.isEmpty()) return OnFileSaveAs();
+  if (!m_pDoc->IsModified()) return true;
+  if (ExtensionOf(path) != "rtf" && m_pDoc->IsRtf() &&
+      VekMessageBox(kLoseFormatting, MsgIcon::Question, QMessageBox::Yes | QMessageBox::No,
+                    this) != QMessageBox::Yes)
+    return OnFileSaveAs();
+  QString error;
+  if (!m_pDoc->OnSaveDocument(path, &error)) {
+    VekMessageBox(QString("Failed to save document.\n%1").arg(error), MsgIcon::Stop,
+                  QMessageBox::Ok, this);
+    return false;
+  }
+  m_pDoc->SetModifiedFlag(false);
+  return true;
+}
+
+bool CVek99View::OnFileSaveAs() {
+  const QString path = m_pDoc->GetPathName();
+  CSaveAsRequest request;
+  const QStringList text{"Text Files (*.txt)"}, rich{"RTF Files (*.rtf)"}, all{"All Files (*)"};
+  request.filters = ExtensionOf(path) == "rtf" ? rich + text + all : text + rich + all;
+  request.strFileName = path;
+  if (!path.isEmpty()) request.strDefaultExt = ExtensionOf(path);
+  const QString chosen = AskSaveAsPath(request, this);
+  if (chosen.isEmpty()) return false;
+  if (ExtensionOf(chosen) != "rtf" && m_pDoc->IsRtf() &&
+      VekMessageBox(kLoseFormatting, MsgIcon::Question, QMessageBox::Yes | QMessageBox::No,
+                    this) != QMessageBox::Yes)
+    return false;
+  return SaveAs(chosen);
+}
+
+bool CVek99View::SaveAs(const QString& path) {
+  QString error;
+  if (!m_pDoc->OnSaveDocument(path, &error)) {
+    VekMessageBox(QString("Failed to save document.\n%1").arg(error), MsgIcon::Stop,
+                  QMessageBox::Ok, this);
+    return false;
+  }
+  m_pDoc->SetPathName(path);
+  m_pDoc->SetModifiedFlag(false);
+  emit documentSaved(m_pDoc->GetPathName());
+  emit formatStateChanged();
+  return true;
+}
+
+bool CVek99View::SaveModified() {
+  if (!m_pDoc->IsModified()) return true;
+  switch (VekMessageBox(QString("Save changes to %1?").arg(m_pDoc->GetTitle()), MsgIcon::Warning,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this)) {
+    case QMessageBox::Yes: return OnFileSave();
+    case QMessageBox::No: return true;
+    default: return false;
+  }
+}
+
+void CVek99View::closeEvent(QCloseEvent* event) {
+  if (SaveModified())
+    event->accept();
+  else
+    event->ignore();
+}
+
+// ---- Formatting ----
+
+void CVek99View::ApplyFormat(const QTextCharFormat& format) {
+  mergeCurrentCharFormat(format);
+  m_pDoc->SetRtf(true);
+  m_pDoc->SetModifiedFlag(true);
+  emit formatStateChanged();
+}
+
+void CVek99View::ToggleEffect(std::optional<bool> CSelFormat::*effect, const QTextCharFormat& on,
+                              const QTextCharFormat& off) {
+  const CSelFormat current = GetSelectionFormat();
+  ApplyFormat((current.*effect).value_or(false) ? off : on);
+}
+
+void CVek99View::OnCharBold() {
+  QTextCharFormat on, off;
+  on.setFontWeight(QFont::Bold);
+  off.setFontWeight(QFont::Normal);
+  ToggleEffect(&CSelFormat::bold, on, off);
+}
+
+void CVek99View::OnCharItalic() {
+  QTextCharFormat on, off;
+  on.setFontItalic(true);
+  off.setFontItalic(false);
+  ToggleEffect(&CSelFormat::italic, on, off);
+}
+
+void CVek99View::OnCharUnderline() {
+  QTextCharFormat on, off;
+  on.setFontUnderline(true);
+  off.setFontUnderline(false);
+  ToggleEffect(&CSelFormat::underline, on, off);
+}
+
+void CVek99View::SetSelectionFace(const QString& face) {
+  if (!face.isEmpty()) ApplyFormat(FaceFormat(face));
+}
+
+void CVek99View::SetSelectionPointSize(int nPoints) {
+  if (nPoints <= 0) return;
+  QTextCharFormat format;
+  format.setFontPointSize(nPoints);
+  ApplyFormat(format);
+}
+
+void CVek99View::GrowFont(int nDelta) {
+  const CSelFormat current = GetSelectionFormat();
+  // A mixed selection reports no size; its first run decides, as the control would.
+  QTextCursor first = textCursor();
+  first.setPosition(first.selectionStart() + (first.hasSelection() ? 1 : 0));
+  const qreal size =
+      current.pointSize.value_or(EffectivePointSize(first.charFormat(), *document()));
+  if (nDelta > 0 ? size >= kLargestToGrow : size < kSmallestToShrink) return;
+  QTextCharFormat format;
+  format.setFontPointSize(size + nDelta);
+  ApplyFormat(format);
+}
+
+void CVek99View::OnFontLarger() { GrowFont(kFontStep); }
+void CVek99View::OnFontSmaller() { GrowFont(-kFontStep); }
+
+void CVek99View::OnFormatFont() {
+  const QTextCharFormat current = textCursor().charFormat();
+  const CSelFormat sel = GetSelectionFormat();
+  QFont initial = current.font();
+  initial.setFamilies({sel.face.value_or(EffectiveFace(current, *document()))});
+  initial.setPointSizeF(sel.pointSize.value_or(EffectivePointSize(current, *document())));
+  bool ok = false;
+  const QFont chosen = QFontDialog::getFont(&ok, initial, this, "Font");
+  if (!ok) return;
+  QTextCharFormat format;
+  format.setFontFamilies(QStringList{chosen.family()});
+  format.setFontPointSize(chosen.pointSizeF());
+  format.setFontWeight(chosen.weight() >= QFont::Bold ? QFont::Bold : QFont::Normal);
+  format.setFontItalic(chosen.italic());
+  format.setFontUnderline(chosen.underline());
+  format.setFontStrikeOut(chosen.strikeOut());
+  ApplyFormat(format);
+}
+
+// ---- Clipboard and drops ----
+
+bool CVek99View::canInsertFromMimeData(const QMimeData* source) const {
+  return !LocalFiles(source).isEmpty() || QTextEdit::canInsertFromMimeData(source);
+}
+
+void CVek99View::insertFromMimeData(const QMimeData* source) {
+  const QStringList files = LocalFiles(source);
+  if (!files.isEmpty()) {
+    emit filesDropped(files);
+    return;
+  }
+  // Plain text takes pasted text without its formatting.
+  if (!m_pDoc->IsRtf()) {
+    if (source->hasText()) textCursor().insertText(source->text());
+    return;
+  }
+  QTextEdit::insertFromMimeData(source);
+}
+
+void CVek99View::OnEditPasteSpecial() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (!data || !data->hasText()) return;
+  QStringList kinds;
+  if (data->hasHtml()) kinds << "Formatted Text";
+  kinds << "Unformatted Text";
+  bool ok = false;
+  const QString kind =
+      QInputDialog::getItem(this, "Paste Special", "As:", kinds, 0, false, &ok);
+  if (!ok) return;
+  if (kind == "Formatted Text") {
+    textCursor().insertHtml(data->html());
+    m_pDoc->SetRtf(true);
+    emit formatStateChanged();
+  } else {
+    textCursor().insertText(data->text());
+  }
+}
+
+// ---- Language tool hooks ----
+
+QString CVek99View::GetSelectedLatinText() const {
+  QString text = textCursor().selectedText();
+  text.replace(QChar::ParagraphSeparator, '\n');
+  text.replace(QChar::LineSeparator, '\n');
+  if (IsPiqadSelection()) text = QString::fromStdString(morphan::ToLatin(text.toStdString()));
+  return text;
+}
+
+void CVek99View::OnTranslateSelection() {
+  const QString text = GetSelectedLatinText();
+  if (!text.isEmpty()) emit translateTextRequested(text);
+}
+
+void CVek99View::focusInEvent(QFocusEvent* event) {
+  emit focusGained();
+  QTextEdit::focusInEvent(event);
+}
+
+void CVek99View::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton && LookupRef()) {
+    const QString text = GetSelectedLatinText();
+    if (!text.isEmpty()) {
+      QString shown;
+      for (const QString& line : LookupRef()(text)) shown += line + "\n";
+      if (!shown.isEmpty()) VekMessageBox(shown, MsgIcon::None, QMessageBox::Ok, this);
+    }
+  }
+  QTextEdit::mousePressEvent(event);
+}

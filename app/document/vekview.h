@@ -1,0 +1,95 @@
+#pragma once
+// The rich-text view of one document: formatting, saving with the
+// loss-of-formatting question, pIqaD conversion of the selection, and the
+// places where the language tools hook in.
+#include <QStringList>
+#include <QTextEdit>
+#include <functional>
+
+#include "charformat.h"
+
+class CVek99Doc;
+
+// What the Save As dialog is asked; tests answer it through the hook.
+struct CSaveAsRequest {
+  QStringList filters;  // the current type first
+  QString strFileName;
+  QString strDefaultExt;  // empty for an untitled document
+};
+// Returns the chosen path, or empty when cancelled. An empty hook restores the dialog.
+using SaveAsHook = std::function<QString(const CSaveAsRequest&)>;
+void SetSaveAsHook(SaveAsHook hook);
+
+class CVek99View : public QTextEdit {
+  Q_OBJECT
+ public:
+  // Takes ownership of `pDoc`.
+  explicit CVek99View(CVek99Doc* pDoc, QWidget* parent = nullptr);
+  ~CVek99View() override;
+
+  CVek99Doc* GetDocument() const { return m_pDoc; }
+
+  // False when nothing was saved (cancelled, declined or failed).
+  bool OnFileSave();
+  bool OnFileSaveAs();
+  // Asks to save a modified document; false when the user cancels.
+  bool SaveModified();
+
+  void OnCharBold();
+  void OnCharItalic();
+  void OnCharUnderline();
+  void OnFormatFont();
+  void OnFontLarger();
+  void OnFontSmaller();
+  void SetSelectionFace(const QString& face);
+  void SetSelectionPointSize(int nPoints);
+  CSelFormat GetSelectionFormat() const { return SelectionFormat(textCursor()); }
+  void OnEditPasteSpecial();
+
+  // pIqaD: the selection's face is the pIqaD font.
+  bool IsPiqadSelection() const;
+  void ConvertSelectionToPiqad();
+  void ConvertSelectionToLatin();
+  void OnFormatPiqad();
+  // The face the text had before its last conversion to pIqaD.
+  QString GetPreviousFace() const { return m_strPreviousFace; }
+
+  // The selected text in Latin letters (converted back when it is pIqaD).
+  QString GetSelectedLatinText() const;
+  // Shift+F7: hands the selection to the translate window.
+  void OnTranslateSelection();
+  // The right button's quick lookup: the texts to show for a selection. The
+  // translate window installs it; without one the button does only its usual.
+  using QuickLookup = std::function<QStringList(const QString&)>;
+  static void SetQuickLookup(QuickLookup lookup);
+
+ signals:
+  void translateTextRequested(const QString& text);
+  // The view got the focus: its spell checker starts afresh.
+  void focusGained();
+  void documentSaved(const QString& path);
+  void filesDropped(const QStringList& paths);
+  // The RTF flag, a check mark or the font boxes may have to change.
+  void formatStateChanged();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  // Merges `format` into the selection, then marks the document rich and modified.
+  void ApplyFormat(const QTextCharFormat& format);
+  void ToggleEffect(std::optional<bool> CSelFormat::*effect, const QTextCharFormat& on,
+                    const QTextCharFormat& off);
+  void GrowFont(int nDelta);
+  bool SaveAs(const QString& path);
+  // The range a pIqaD conversion works on; false when the user declines.
+  bool ConversionRange(int& start, int& end);
+  void FinishConversion(int start, int end, bool bHadSelection, int oldPosition);
+
+  CVek99Doc* m_pDoc;
+  QString m_strPreviousFace;
+};
