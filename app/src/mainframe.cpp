@@ -89,6 +89,8 @@ CMainFrame::CMainFrame(CVek99App& app) : m_app(app) {
 CMainFrame::~CMainFrame() {
   // Document windows closing with the frame must not reach its half-gone members.
   disconnect(m_pMdiArea, nullptr, this, nullptr);
+  delete m_pDocCommands;
+  m_pDocCommands = nullptr;
 }
 
 QAction* CMainFrame::Action(const QString& id) const { return m_actions.value(id, nullptr); }
