@@ -3,10 +3,13 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -143,11 +146,11 @@ TEST_F(FrameTest, EveryCommandIsInItsMenuWithItsKeys) {
 
 TEST_F(FrameTest, ToolsNotBuiltYetAreDisabled) {
   for (const char* id : {"ID_FILE_SAVE", "ID_FILE_PRINT", "ID_LANGUAGE_SPELLCHECK",
-                         "ID_LANGUAGE_TRANSLATE", "ID_LANGUAGE_CHATTERBOT",
+                         "ID_LANGUAGE_TRANSLATE",
                          "ID_UTILITIES_MODIFYLEXICON", "ID_HELP_NOUNSUFFIXES", "ID_FORMAT_PIQAD"})
     EXPECT_FALSE(Command(id)->isEnabled()) << id;
   for (const char* id : {"ID_FILE_NEW", "ID_FILE_OPEN", "ID_APP_EXIT", "ID_VIEW_FORMATBAR", "ID_WINDOW_CASCADE",
-                         "ID_HELP_CONTENTS", "ID_APP_ABOUT"})
+                         "ID_HELP_CONTENTS", "ID_APP_ABOUT", "ID_LANGUAGE_CHATTERBOT"})
     EXPECT_TRUE(Command(id)->isEnabled()) << id;
 }
 
@@ -256,6 +259,27 @@ TEST_F(FrameTest, AboutBoxHasItsCaption) {
   });
   Command("ID_APP_ABOUT")->trigger();
   EXPECT_EQ(caption, "About Vekmor for Windows 2.1");
+}
+
+TEST_F(FrameTest, ChatterbotTalksWithTheRulesOfTheDataFolder) {
+  ASSERT_TRUE(WriteFile(m_data.filePath("robot-rules.txt"),
+                        "robot-rules 1\nrule <a>\nactivation 1\npattern 100 nuqneH\n"
+                        "response nuqneH!\nend\n"));
+  QString title, reply;
+  QTimer::singleShot(0, [&] {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      title = box->windowTitle();
+      if (auto* input = box->findChild<QLineEdit*>("input")) {
+        input->setText("nuqneH");
+        QTest::keyClick(input, Qt::Key_Return);
+      }
+      if (auto* field = box->findChild<QPlainTextEdit*>("reply")) reply = field->toPlainText();
+      box->close();
+    }
+  });
+  Command("ID_LANGUAGE_CHATTERBOT")->trigger();
+  EXPECT_EQ(title, "Chatterbot");
+  EXPECT_EQ(reply, "nuqneH!");
 }
 
 }  // namespace
