@@ -243,7 +243,7 @@ bool Reader::Run() {
         if (m_overflow > 0) break;
         if (static_cast<unsigned char>(c) >= 0x80) {
           AddByte(static_cast<unsigned char>(c));
-        } else if (State().dest == Dest::Text && m_skip == 0 && !State().chr.hidden && c >= 0x20) {
+        } else if (State().dest == Dest::Text && m_skip == 0 && !State().chr.hidden && c >= 0x20 && c < 0x7F) {
           // Plain ASCII text in bulk: the common case in any document.
           FlushBytes();
           EnsureContent();
@@ -252,12 +252,12 @@ bool Reader::Run() {
             m_runProps = State().chr;
           }
           const char* start = m_p - 1;
-          while (m_p < m_end && *m_p >= 0x20 && *m_p != '\\' && *m_p != '{' && *m_p != '}') ++m_p;
+          while (m_p < m_end && *m_p >= 0x20 && *m_p < 0x7F && *m_p != '\\' && *m_p != '{' && *m_p != '}') ++m_p;
           m_run.append(QLatin1StringView(start, m_p - start));
         } else {
           FlushBytes();
           if (SkipFallback()) break;
-          if (c == '\t' || c >= 0x20) AddChar(static_cast<char16_t>(c));
+          if (c == '\t' || (c >= 0x20 && c < 0x7F)) AddChar(static_cast<char16_t>(c));
         }
         break;
     }
