@@ -111,8 +111,11 @@ TEST(RtfWriter, UnsetFontTakesTheDocumentDefault) {
   QTextDocument doc;
   doc.setDefaultFont(QFont("Courier New", 11));
   doc.setPlainText("Qapla'");
-  const auto back = Read(rtf::WriteRtf(doc));
-  EXPECT_EQ(Describe(*back), "[Courier New 11]\"Qapla'\"\n");
+  QTextDocument back;
+  back.setDefaultFont(QFont("Arial", 9));
+  rtf::ReadRtf(rtf::WriteRtf(doc), back);
+  EXPECT_EQ(Describe(back), "[Courier New 11]\"Qapla'\"\n");
+  EXPECT_EQ(back.defaultFont(), QFont("Arial", 9));  // reading leaves the view's default alone
   QTextDocument empty;
   EXPECT_EQ(Text(*Read(rtf::WriteRtf(empty))), "");
 }
