@@ -486,7 +486,8 @@ void Reader::AddChar(char16_t ch) {
   GroupState& st = State();
   switch (st.dest) {
     case Dest::Text:
-      if (!st.chr.hidden) AddText(ch);
+      // U+FFFC would stand for an embedded object that is not there.
+      if (!st.chr.hidden && ch != 0x7F && ch != QChar::ObjectReplacementCharacter) AddText(ch);
       break;
     case Dest::FontTable:
       if (ch == ';')
