@@ -60,9 +60,12 @@ bool CVek99Doc::OnOpenDocument(const QString& path, QString* error) {
 
 bool CVek99Doc::OnSaveDocument(const QString& path, QString* error) {
   CWaitCursor wait;
-  m_bRTF = IsRtfPath(path);
-  if (m_bRTF) return rtf::SaveRtfFile(path, *m_pDocument, error);
-  return SavePlainTextFile(path, m_pDocument->toPlainText(), error);
+  const bool bRtf = IsRtfPath(path);
+  const bool bSaved = bRtf ? rtf::SaveRtfFile(path, *m_pDocument, error)
+                           : SavePlainTextFile(path, m_pDocument->toPlainText(), error);
+  // A failed save keeps the flag, so the next try still asks before dropping formatting.
+  if (bSaved) m_bRTF = bRtf;
+  return bSaved;
 }
 
 bool CVek99Doc::IsModified() const { return m_pDocument->isModified(); }

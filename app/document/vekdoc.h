@@ -20,7 +20,7 @@ class CVek99Doc : public QObject {
   // The RTF flag comes from the name; plain text gets the default font. The
   // document is unchanged when false is returned.
   bool OnOpenDocument(const QString& path, QString* error = nullptr);
-  // Writes RTF or plain text as the name says and keeps the flag from it;
+  // Writes RTF or plain text as the name says and, once written, takes the flag from it;
   // the path, title and modified flag are the caller's (see SetPathName).
   bool OnSaveDocument(const QString& path, QString* error = nullptr);
 

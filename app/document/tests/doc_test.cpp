@@ -1,11 +1,14 @@
 // Opening and saving: the RTF flag, the loss-of-formatting question and the file kinds.
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextFrame>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
 #include "doctestutil.h"
+#include "printing.h"
 #include "vekdoc.h"
 #include "vekview.h"
 
@@ -120,6 +123,37 @@ TEST_F(DocTest, SavingRtfAsTextWithYesWritesPlainTextAndClearsTheFlag) {
   CVek99Doc reopened;
   ASSERT_TRUE(reopened.OnOpenDocument(Path("d.txt")));
   EXPECT_EQ(reopened.GetDocument()->toPlainText(), "nuqneH Qapla'");
+}
+
+TEST_F(DocTest, FailedSaveSaysSoAndKeepsTheFlag) {
+  auto view = FormattedTextDocument();
+  m_strSaveAsAnswer = Path("no-such-folder/e.txt");
+  CAnswers answers({QMessageBox::Yes});
+  EXPECT_FALSE(view->OnFileSaveAs());
+  ASSERT_EQ(answers.m_texts.size(), 2);
+  EXPECT_TRUE(answers.m_texts[1].startsWith("Failed to save document."));
+  EXPECT_TRUE(view->GetDocument()->IsRtf());
+  EXPECT_TRUE(view->GetDocument()->IsModified());
+  EXPECT_EQ(view->GetDocument()->GetPathName(), Path("a.txt"));
+}
+
+TEST_F(DocTest, PrintsInsideHalfInchMargins) {
+  auto view = MakeView("Qapla'\nbatlh");
+  const qreal margin = view->document()->rootFrame()->frameFormat().margin();
+  const QSizeF pageSize = view->document()->pageSize();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(Path("out.pdf"));
+  PrintDocument(*view->document(), printer);
+  const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Inch);
+  EXPECT_DOUBLE_EQ(margins.left(), 0.5);
+  EXPECT_DOUBLE_EQ(margins.top(), 0.5);
+  EXPECT_DOUBLE_EQ(margins.right(), 0.5);
+  EXPECT_DOUBLE_EQ(margins.bottom(), 0.5);
+  EXPECT_TRUE(Read(Path("out.pdf")).startsWith("%PDF"));
+  // The document shown is not touched by its printed copy.
+  EXPECT_DOUBLE_EQ(view->document()->rootFrame()->frameFormat().margin(), margin);
+  EXPECT_EQ(view->document()->pageSize(), pageSize);
 }
 
 TEST_F(DocTest, UntitledSaveGoesToSaveAsWithoutDefaultExtension) {
