@@ -7,7 +7,9 @@
 #include <QTextDocument>
 #include <benchmark/benchmark.h>
 
+#include "messagebox.h"
 #include "vekdoc.h"
+#include "vekview.h"
 
 namespace {
 
@@ -59,8 +61,26 @@ void BM_SaveRtf1MB(benchmark::State& state) {
     if (!doc.OnSaveDocument(out)) state.SkipWithError("save failed");
 }
 
+// The pIqaD command on the whole 1 MB document, answered Yes, and its undo.
+void BM_PiqadWholeDocument1MB(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString path = WriteSample(dir);
+  auto* doc = new CVek99Doc;
+  doc->OnOpenDocument(path);
+  CVek99View view(doc);
+  SetVekMessageHook([](const VekMessage&) { return QMessageBox::Yes; });
+  for (auto _ : state) {
+    view.ConvertSelectionToPiqad();
+    state.PauseTiming();
+    view.undo();
+    state.ResumeTiming();
+  }
+  SetVekMessageHook({});
+}
+
 }  // namespace
 
+BENCHMARK(BM_PiqadWholeDocument1MB)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly();
 BENCHMARK(BM_OpenRtf1MB)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_SaveRtf1MB)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
