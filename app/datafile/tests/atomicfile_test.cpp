@@ -9,28 +9,7 @@
 using namespace datafile;
 using namespace datafile::test;
 
-namespace {
-
-int FailingRename(const char*, const char*) {
-  errno = ENOSPC;
-  return -1;
-}
-
-// A process that dies right before the old file would be replaced.
-int DyingRename(const char*, const char*) { _exit(3); }
-
-class RenameGuard {
- public:
-  explicit RenameGuard(RenameFunction fn) : m_old(SetRenameFunction(fn)) {}
-  ~RenameGuard() { SetRenameFunction(m_old); }
-
- private:
-  RenameFunction m_old;
-};
-
-}  // namespace
-
-TEST(AtomicFile, CreatesAndReplacesWithoutLeavingTemporaries) {
+TEST(AtomicFile, ReplacesOnlyWhenCompleteAndLeavesNoTemporaries) {
   CScratchDir dir;
   const std::string path = dir.File("out.txt");
   std::string error;
@@ -38,19 +17,28 @@ TEST(AtomicFile, CreatesAndReplacesWithoutLeavingTemporaries) {
   EXPECT_EQ(ReadAll(path), std::string("a\0b", 3));
   ASSERT_TRUE(SaveFileAtomically(path, "", error)) << error;
   EXPECT_EQ(ReadAll(path), "");
-  EXPECT_EQ(dir.Listing(), "out.txt");
-}
+  ASSERT_TRUE(SaveFileAtomically(path, "old", error)) << error;
+  {
+    CAtomicFile file(path);  // destroyed before Commit: discarded
+    ASSERT_TRUE(file.Open(error));
+    ASSERT_TRUE(file.Write("half", error));
+  }
+  EXPECT_EQ(ReadAll(path), "old");
 
-TEST(AtomicFile, FailedRenameKeepsOldFileAndRemovesTemporary) {
-  CScratchDir dir;
-  const std::string path = dir.File("out.txt");
-  WriteAll(path, "old");
-  RenameGuard guard(&FailingRename);
-  std::string error;
+  RenameFunction previous = SetRenameFunction(
+      [](const char*, const char*) { return errno = ENOSPC, -1; });
   EXPECT_FALSE(SaveFileAtomically(path, "new", error));
+  SetRenameFunction(previous);
   EXPECT_NE(error.find(path), std::string::npos) << error;
   EXPECT_NE(error.find("No space left"), std::string::npos) << error;
   EXPECT_EQ(ReadAll(path), "old");
+  EXPECT_EQ(dir.Listing(), "out.txt");
+
+  EXPECT_FALSE(SaveFileAtomically(dir.File("none/out.txt"), "x", error));
+  EXPECT_NE(error.find(dir.File("none")), std::string::npos) << error;
+  EXPECT_FALSE(SaveFileAtomically(dir.Path(), "x", error));
+  EXPECT_NE(error.find("folder"), std::string::npos) << error;
+  EXPECT_FALSE(SaveFileAtomically("/proc/version", "x", error));
   EXPECT_EQ(dir.Listing(), "out.txt");
 }
 
@@ -62,38 +50,13 @@ TEST(AtomicFileDeathTest, CrashBeforeRenameKeepsOldFile) {
   WriteAll(path, "old");
   EXPECT_EXIT(
       {
-        SetRenameFunction(&DyingRename);
+        SetRenameFunction([](const char*, const char*) -> int { _exit(3); });
         std::string error;
         SaveFileAtomically(path, std::string(100000, 'n'), error);
       },
       ::testing::ExitedWithCode(3), "");
   EXPECT_EQ(ReadAll(path), "old");
   EXPECT_EQ(dir.Listing().rfind("out.txt out.txt.tmp-", 0), 0u) << dir.Listing();
-}
-
-TEST(AtomicFile, DestroyingBeforeCommitDiscards) {
-  CScratchDir dir;
-  const std::string path = dir.File("out.txt");
-  WriteAll(path, "old");
-  {
-    CAtomicFile file(path);
-    std::string error;
-    ASSERT_TRUE(file.Open(error));
-    ASSERT_TRUE(file.Write("half", error));
-  }
-  EXPECT_EQ(ReadAll(path), "old");
-  EXPECT_EQ(dir.Listing(), "out.txt");
-}
-
-TEST(AtomicFile, UnwritablePlacesFailCleanly) {
-  CScratchDir dir;
-  std::string error;
-  EXPECT_FALSE(SaveFileAtomically(dir.File("none/out.txt"), "x", error));
-  EXPECT_NE(error.find(dir.File("none")), std::string::npos) << error;
-  EXPECT_FALSE(SaveFileAtomically(dir.Path(), "x", error));
-  EXPECT_NE(error.find("folder"), std::string::npos) << error;
-  EXPECT_FALSE(SaveFileAtomically("/proc/version", "x", error));
-  EXPECT_EQ(dir.Listing(), "");
 }
 
 TEST(AtomicFile, KeepsPermissionsAndWritesThroughLinks) {

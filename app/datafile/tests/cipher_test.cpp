@@ -25,115 +25,75 @@ std::string Sha256Hex(const std::string& bytes) {
   return Hex(digest);
 }
 
-struct ShortVector {
-  size_t length;
-  const char* cipher;
-};
-// Known answers cross-checked against independent RC2 implementations.
-const ShortVector kShort[] = {
-    {0, "412b013827043ae4"},
-    {1, "d96cf68dbdfd29ac"},
-    {7, "1551aeaaecca0518"},
-    {8, "af57621db56df0eeea41b9ca3869100b"},
-};
-
-struct LongVector {
-  size_t length;
-  size_t cipherLength;
-  const char* sha256;
-  const char* first16;
-  const char* last16;
-};
-const LongVector kLong[] = {
-    {999, 1000, "68c0c7e134e9fcd38d46a18a8882b29db98614f70d1d0817d3c4e21120abc8d9",
-     "af57621db56df0ee2413a197242fac51", "f51afc9f5de43d6b951ffc85df3f2e76"},
-    {1000, 1008, "a93c8696fb5b4f93e2b601f71220decd145ec72781175c43585efaab909e24bd",
-     "af57621db56df0ee2413a197242fac51", "ac53dad4a97dc967b4c2ab111b17373f"},
-    {1001, 1008, "fb06f07b85296b930f4caee31774df88748bd7490473820ba2de95422e1afa00",
-     "af57621db56df0ee2413a197242fac51", "ac53dad4a97dc967b6535d26ba50ab9f"},
-};
-
-// Encrypts through a real file and reads both the file and its decryption back.
-std::string FileRoundTrip(const std::string& plain, std::string& decrypted) {
+// Encrypts Pattern(n) through a real file, checks that it decrypts back and
+// that the in-memory transform gives the same bytes, and returns the file.
+std::string EncryptedFile(size_t n) {
   CScratchDir dir;
   const std::string path = dir.File("data.klx");
   CDataFileCipher cipher;
-  std::string error;
-  EXPECT_EQ(cipher.EncryptFromMemory(path, plain, error), 1) << error;
+  std::string error, decrypted, whole;
+  EXPECT_EQ(cipher.EncryptFromMemory(path, Pattern(n), error), 1) << error;
   EXPECT_EQ(cipher.DecryptToMemory(path, decrypted, error), 1) << error;
+  EXPECT_EQ(decrypted, Pattern(n));
   EXPECT_EQ(dir.Listing(), "data.klx");
-  return ReadAll(path);
+  EXPECT_TRUE(cipher.EncryptBytes(Pattern(n), CDataFileCipher::kDefaultPassphrase, whole, error));
+  const std::string file = ReadAll(path);
+  EXPECT_EQ(whole, file);
+  return file;
 }
 
 }  // namespace
 
-TEST(DataFileCipher, ShortKnownAnswers) {
-  for (const auto& v : kShort) {
-    SCOPED_TRACE(v.length);
-    std::string decrypted = "stale";
-    EXPECT_EQ(Hex(FileRoundTrip(Pattern(v.length), decrypted)), v.cipher);
-    EXPECT_EQ(decrypted, Pattern(v.length));
-
-    CDataFileCipher cipher;
-    std::string out, error;
-    ASSERT_TRUE(cipher.EncryptBytes(Pattern(v.length), CDataFileCipher::kDefaultPassphrase, out, error));
-    EXPECT_EQ(Hex(out), v.cipher);
-  }
-}
-
+// Known answers cross-checked against independent RC2 implementations.
 // 999, 1000 and 1001 bytes straddle the 1000-byte transfer chunk: the file
 // must be one continuous CBC stream, and an exact chunk ends with a full pad block.
-TEST(DataFileCipher, LongKnownAnswersAcrossTheChunkSize) {
+TEST(DataFileCipher, KnownAnswers) {
+  const std::pair<size_t, const char*> kShort[] = {
+      {0, "412b013827043ae4"},
+      {1, "d96cf68dbdfd29ac"},
+      {7, "1551aeaaecca0518"},
+      {8, "af57621db56df0eeea41b9ca3869100b"},
+  };
+  for (const auto& [n, cipher] : kShort) EXPECT_EQ(Hex(EncryptedFile(n)), cipher) << n;
+
+  struct Long { size_t length, cipherLength; const char *sha256, *first16, *last16; };
+  const Long kLong[] = {
+      {999, 1000, "68c0c7e134e9fcd38d46a18a8882b29db98614f70d1d0817d3c4e21120abc8d9",
+       "af57621db56df0ee2413a197242fac51", "f51afc9f5de43d6b951ffc85df3f2e76"},
+      {1000, 1008, "a93c8696fb5b4f93e2b601f71220decd145ec72781175c43585efaab909e24bd",
+       "af57621db56df0ee2413a197242fac51", "ac53dad4a97dc967b4c2ab111b17373f"},
+      {1001, 1008, "fb06f07b85296b930f4caee31774df88748bd7490473820ba2de95422e1afa00",
+       "af57621db56df0ee2413a197242fac51", "ac53dad4a97dc967b6535d26ba50ab9f"},
+  };
   for (const auto& v : kLong) {
     SCOPED_TRACE(v.length);
-    std::string decrypted;
-    const std::string file = FileRoundTrip(Pattern(v.length), decrypted);
+    const std::string file = EncryptedFile(v.length);
     ASSERT_EQ(file.size(), v.cipherLength);
     EXPECT_EQ(Sha256Hex(file), v.sha256);
     EXPECT_EQ(Hex(file.substr(0, 16)), v.first16);
     EXPECT_EQ(Hex(file.substr(file.size() - 16)), v.last16);
-    EXPECT_EQ(decrypted, Pattern(v.length));
   }
+  EncryptedFile(25 * 1000 + 13);  // many chunks, one stream
 }
 
-TEST(DataFileCipher, LargeStreamRoundTripsAndMatchesInMemoryForm) {
-  const std::string plain = Pattern(25 * 1000 + 13);
-  std::string decrypted;
-  const std::string file = FileRoundTrip(plain, decrypted);
-  EXPECT_EQ(decrypted, plain);
-  CDataFileCipher cipher;
-  std::string whole, error;
-  ASSERT_TRUE(cipher.EncryptBytes(plain, CDataFileCipher::kDefaultPassphrase, whole, error));
-  EXPECT_EQ(whole, file);
-}
-
-TEST(DataFileCipher, PassphraseSelectsTheKeyAndStopsAtNul) {
+TEST(DataFileCipher, WrongKeyOrDamagedLengthIsRefusedAndKeepsTheBuffer) {
   CScratchDir dir;
   const std::string path = dir.File("lessons.klx");
   CDataFileCipher cipher;
   std::string error, out;
   ASSERT_EQ(cipher.EncryptFromMemory(path, Pattern(100), "teacher", error), 1);
+  // The passphrase counts up to its first NUL.
   EXPECT_EQ(cipher.DecryptToMemory(path, out, std::string_view("teacher\0junk", 12), error), 1);
   EXPECT_EQ(out, Pattern(100));
 
-  // The same file under the built-in passphrase is another key: refused, and
-  // the caller's buffer keeps what it had.
   out = "unchanged";
-  error.clear();
   EXPECT_EQ(cipher.DecryptToMemory(path, out, error), 0);
   EXPECT_EQ(out, "unchanged");
   EXPECT_NE(error.find("damaged or was written with another key"), std::string::npos) << error;
-}
 
-TEST(DataFileCipher, RefusesLengthsNoFileOfOursHas) {
-  CScratchDir dir;
-  const std::string path = dir.File("bad.klx");
-  CDataFileCipher cipher;
   for (size_t n : {0u, 1u, 7u, 9u, 999u, 1001u, 1007u}) {
-    SCOPED_TRACE(n);
     WriteAll(path, Pattern(n));
-    std::string out = "unchanged", error;
-    EXPECT_EQ(cipher.DecryptToMemory(path, out, error), 0);
+    EXPECT_EQ(cipher.DecryptToMemory(path, out, error), 0) << n;
     EXPECT_EQ(out, "unchanged");
     EXPECT_NE(error.find("not a whole number of 8-byte blocks"), std::string::npos) << error;
   }
@@ -142,11 +102,7 @@ TEST(DataFileCipher, RefusesLengthsNoFileOfOursHas) {
 // Dropping the pad block of an encrypted stream leaves a ciphertext whose
 // last block decrypts to bytes we choose, so each padding rule can be hit.
 TEST(DataFileCipher, ChecksEveryPaddingRule) {
-  struct Case {
-    const char* lastBlock;
-    bool ok;
-    size_t keep;
-  } cases[] = {
+  const std::tuple<const char*, bool, size_t> cases[] = {
       {"4142434445464700", false, 0},  // pad 0
       {"0909090909090909", false, 0},  // pad 9
       {"4142434445460302", false, 0},  // pad 2, but the byte before is 3
@@ -156,39 +112,31 @@ TEST(DataFileCipher, ChecksEveryPaddingRule) {
       {"0808080808080808", true, 0},
   };
   CDataFileCipher cipher;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.lastBlock);
-    const std::string plain = "12345678" + FromHex(c.lastBlock);
+  for (const auto& [lastBlock, ok, keep] : cases) {
+    const std::string plain = "12345678" + FromHex(lastBlock);
     std::string enc, dec = "unchanged", error;
     ASSERT_TRUE(cipher.EncryptBytes(plain, "k", enc, error));
     enc.resize(16);
-    EXPECT_EQ(cipher.DecryptBytes(enc, "k", dec, error), c.ok);
-    EXPECT_EQ(dec, c.ok ? plain.substr(0, 8 + c.keep) : "unchanged");
+    EXPECT_EQ(cipher.DecryptBytes(enc, "k", dec, error), ok) << lastBlock;
+    EXPECT_EQ(dec, ok ? plain.substr(0, 8 + keep) : "unchanged") << lastBlock;
   }
 }
-
-namespace {
-// Stands in for a provider that cannot be opened.
-class CBrokenProvider : public CDataFileCipher {
- public:
-  bool AcquireKey(std::string_view, std::string& error) override {
-    error = "Unable to initialize cryptography.  Reason:\n\nno provider";
-    return false;
-  }
-};
-}  // namespace
 
 // Without a key nothing is opened: the old file stays, no temporary is left,
 // and a missing file is not even looked at.
 TEST(DataFileCipher, KeyFailureLeavesFilesAlone) {
+  struct CBrokenProvider : CDataFileCipher {
+    bool AcquireKey(std::string_view, std::string& error) override {
+      error = "Unable to initialize cryptography.  Reason:\n\nno provider";
+      return false;
+    }
+  } cipher;
   CScratchDir dir;
-  const std::string path = dir.File("lexicon.klx");
-  WriteAll(path, "old contents");
-  CBrokenProvider cipher;
+  WriteAll(dir.File("lexicon.klx"), "old contents");
   std::string error, out;
-  EXPECT_EQ(cipher.EncryptFromMemory(path, "new", error), 0);
+  EXPECT_EQ(cipher.EncryptFromMemory(dir.File("lexicon.klx"), "new", error), 0);
   EXPECT_EQ(error, "Unable to initialize cryptography.  Reason:\n\nno provider");
-  EXPECT_EQ(ReadAll(path), "old contents");
+  EXPECT_EQ(ReadAll(dir.File("lexicon.klx")), "old contents");
   EXPECT_EQ(dir.Listing(), "lexicon.klx");
   error.clear();
   EXPECT_EQ(cipher.DecryptToMemory(dir.File("missing.klx"), out, error), 0);
