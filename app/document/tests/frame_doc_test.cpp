@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -90,6 +91,36 @@ TEST_F(FrameDocTest, CommandsFollowTheActiveViewAndItsSelection) {
   EXPECT_FALSE(m_frame->Action("ID_LANGUAGE_SPELLCHECK")->isEnabled());
   EXPECT_FALSE(m_frame->Action("ID_FILE_ANALYZE")->isEnabled());
   EXPECT_TRUE(answers.m_texts.isEmpty());
+  view->GetDocument()->SetModifiedFlag(false);
+}
+
+TEST_F(FrameDocTest, FormatKeysReachTheViewAndTabStaysText) {
+  Start();
+  m_frame->Action("ID_FILE_NEW")->trigger();
+  CVek99View* view = m_docs->ActiveView();
+  ASSERT_NE(view, nullptr);
+  m_frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame));
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_I, Qt::ControlModifier);
+  QTest::keyClicks(view, "a");
+  QTest::keyClick(view, Qt::Key_Tab);
+  QTest::keyClick(view, Qt::Key_I, Qt::ControlModifier);
+  QTest::keyClick(view, Qt::Key_B, Qt::ControlModifier);
+  QTest::keyClicks(view, "b");
+  EXPECT_EQ(view->toPlainText(), "a\tb");
+  Select(*view, 0, 1);
+  EXPECT_EQ(view->GetSelectionFormat().italic, true);
+  Select(*view, 1, 2);
+  EXPECT_EQ(view->GetSelectionFormat().italic, true);
+  Select(*view, 2, 3);
+  EXPECT_EQ(view->GetSelectionFormat().italic, false);
+  EXPECT_EQ(view->GetSelectionFormat().bold, true);
+  QTest::keyClick(view, Qt::Key_Period, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(view->GetSelectionFormat().pointSize, 12.5);
+  QTest::keyClick(view, Qt::Key_Comma, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(view, Qt::Key_Comma, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(view->GetSelectionFormat().pointSize, 8.5);
   view->GetDocument()->SetModifiedFlag(false);
 }
 
