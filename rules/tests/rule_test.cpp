@@ -2,62 +2,39 @@
 
 #include <gtest/gtest.h>
 
-TEST(RuleDisplay, PatternTextAndBack) {
+TEST(RuleDisplay, PatternAndEffectTextsRoundTrip) {
   CRule rule("<greet>");
   rule.m_arrPatterns = {{100, "nuqneH|hello"}, {-20, "  two  spaces "}, {7, ""}};
-  EXPECT_EQ(rule.GetPattern(0), "p:100 nuqneH|hello");
-  EXPECT_EQ(rule.GetPattern(1), "p:-20   two  spaces ");
-  EXPECT_EQ(rule.GetPattern(2), "p:7 ");
-  EXPECT_EQ(rule.GetPattern(3), "");
-  EXPECT_EQ(rule.GetPattern(-1), "");
-  for (int i = 0; i < rule.GetPatternCount(); ++i) {
-    bool ok = false;
-    EXPECT_EQ(CRule::GetPatternFromString(rule.GetPattern(i), &ok), rule.m_arrPatterns[i]);
-    EXPECT_TRUE(ok);
+  rule.m_arrMods = {{true, {"<A>", "<B>"}}, {false, {"<ask name>"}}, {true, {}}};
+  const char* patterns[] = {"p:100 nuqneH|hello", "p:-20   two  spaces ", "p:7 "};
+  const char* mods[] = {"+: <A><B>", "-: <ask name>", "+: "};  // names run together
+  for (int i = 0; i < 3; ++i) {
+    bool okPattern = false, okMod = false;
+    EXPECT_EQ(rule.GetPattern(i), patterns[i]);
+    EXPECT_EQ(CRule::GetPatternFromString(patterns[i], &okPattern), rule.m_arrPatterns[i]);
+    EXPECT_EQ(rule.GetMod(i), mods[i]);
+    EXPECT_EQ(CRule::GetModFromString(mods[i], &okMod), rule.m_arrMods[i]);
+    EXPECT_TRUE(okPattern && okMod) << i;
   }
+  for (int i : {-1, 3}) EXPECT_EQ(rule.GetPattern(i) + rule.GetMod(i), "") << i;
   // an empty pattern may also come without the space
   EXPECT_EQ(CRule::GetPatternFromString("p:5"), (CRulePattern{5, ""}));
 }
 
-TEST(RuleDisplay, MalformedPatternTextsAreRefused) {
+TEST(RuleDisplay, MalformedTextsAndNamesAreRefused) {
   for (const char* text : {"", "p:", "p: 5 x", "q:5 x", "p:5x", "p:+5 x", "p:99999999999 x", "5 x"}) {
     bool ok = true;
-    const CRulePattern p = CRule::GetPatternFromString(text, &ok);
+    EXPECT_EQ(CRule::GetPatternFromString(text, &ok), CRulePattern()) << text;
     EXPECT_FALSE(ok) << text;
-    EXPECT_EQ(p, CRulePattern()) << text;
   }
-}
-
-TEST(RuleDisplay, EffectTextJoinsNamesWithoutSeparator) {
-  CRule rule("<r>");
-  rule.m_arrMods = {{true, {"<A>", "<B>"}}, {false, {"<ask name>"}}, {true, {}}};
-  EXPECT_EQ(rule.GetMod(0), "+: <A><B>");
-  EXPECT_EQ(rule.GetMod(1), "-: <ask name>");
-  EXPECT_EQ(rule.GetMod(2), "+: ");
-  EXPECT_EQ(rule.GetMod(3), "");
-  for (int i = 0; i < rule.GetModCount(); ++i) {
-    bool ok = false;
-    EXPECT_EQ(CRule::GetModFromString(rule.GetMod(i), &ok), rule.m_arrMods[i]);
-    EXPECT_TRUE(ok);
-  }
-}
-
-TEST(RuleDisplay, MalformedEffectTextsAreRefused) {
   for (const char* text : {"", "+", "*: <A>", "+: A", "+: <A>B", "+: <A", "+: <<A>>", "+: <>",
                            "-: <A> <B>"}) {
     bool ok = true;
     CRule::GetModFromString(text, &ok);
     EXPECT_FALSE(ok) << text;
   }
-}
-
-TEST(RuleNames, BracketsAreRequiredAndCannotNest) {
-  EXPECT_TRUE(CRule::IsValidName("<greeting>"));
-  EXPECT_TRUE(CRule::IsValidName("< spaced name >"));
-  EXPECT_TRUE(CRule::IsValidName("<Qapla'>"));
-  EXPECT_FALSE(CRule::IsValidName("greeting"));
-  EXPECT_FALSE(CRule::IsValidName("<>"));
-  EXPECT_FALSE(CRule::IsValidName("<a>b>"));
-  EXPECT_FALSE(CRule::IsValidName("<a<b>"));
-  EXPECT_FALSE(CRule::IsValidName("<line\nbreak>"));
+  for (const char* name : {"<greeting>", "< spaced name >", "<Qapla'>"})
+    EXPECT_TRUE(CRule::IsValidName(name)) << name;
+  for (const char* name : {"greeting", "<>", "<a>b>", "<a<b>", "<line\nbreak>"})
+    EXPECT_FALSE(CRule::IsValidName(name)) << name;
 }

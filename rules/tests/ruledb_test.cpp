@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include "datafile/atomicfile.h"
 
@@ -22,29 +22,24 @@ CRuleDB ThreeRules() {
   return db;
 }
 
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
+// A fresh folder per test, removed afterwards.
 class RuleFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     m_dir = fs::temp_directory_path() /
-            ("rules_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+            ("rules_test_" + std::to_string(::getpid()) + "_" +
              ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(m_dir);
     fs::create_directories(m_dir);
   }
   void TearDown() override { fs::remove_all(m_dir); }
+  long FileCount() const { return std::distance(fs::directory_iterator(m_dir), {}); }
   fs::path m_dir;
 };
 
 }  // namespace
 
-TEST(RuleDB, LookupEditDelete) {
+TEST(RuleDB, LookupEditDeleteReset) {
   CRuleDB db = ThreeRules();
   CRule rule;
   EXPECT_EQ(db.GetRule("<b>", rule), 1);
@@ -57,8 +52,13 @@ TEST(RuleDB, LookupEditDelete) {
   EXPECT_EQ(db.EditRule(edited), 1);
   EXPECT_EQ(db.FindRule("<b>"), 1);  // keeps its place
   EXPECT_EQ(db[1].m_strResponse, "maj");
-  EXPECT_EQ(db[1].m_dCurrentActivation, 0.8);
   EXPECT_EQ(db.EditRule(CRule("<missing>")), 0);
+
+  db[0].m_dCurrentActivation = 0.0;
+  db[1].m_dCurrentActivation = 1.0;
+  db.ResetDefaultActivations();
+  EXPECT_EQ(db[0].m_dCurrentActivation, 0.5);
+  EXPECT_EQ(db[1].m_dCurrentActivation, 0.8);
 
   EXPECT_EQ(db.DeleteRule("<a>"), 1);
   EXPECT_EQ(db.DeleteRule("<a>"), 0);
@@ -66,24 +66,7 @@ TEST(RuleDB, LookupEditDelete) {
   EXPECT_EQ(db[0].m_strName, "<b>");
 }
 
-TEST(RuleDB, NewRuleStartsAtPointThreeWithoutPatterns) {
-  CRuleDB db;
-  db.Add(CRule("<new>"));
-  EXPECT_EQ(db[0].m_dActivation, 0.3);
-  EXPECT_EQ(db[0].GetPatternCount(), 0);
-  EXPECT_EQ(db[0].GetModCount(), 0);
-}
-
-TEST(RuleDB, ResetPutsCurrentLevelsBack) {
-  CRuleDB db = ThreeRules();
-  db[0].m_dCurrentActivation = 0.0;
-  db[1].m_dCurrentActivation = 1.0;
-  db.ResetDefaultActivations();
-  EXPECT_EQ(db[0].m_dCurrentActivation, 0.5);
-  EXPECT_EQ(db[1].m_dCurrentActivation, 0.0);
-}
-
-TEST_F(RuleFiles, ExportImportRoundTrip) {
+TEST_F(RuleFiles, ExportImportRoundTripAndFailures) {
   CRuleDB db = ThreeRules();
   db.SetVersion("2.1 test");
   db[0].m_arrPatterns = {{100, "nuqneH"}};
@@ -91,41 +74,32 @@ TEST_F(RuleFiles, ExportImportRoundTrip) {
   db[0].m_arrMods = {{true, {"<b>", "<c>"}}};
   const std::string path = (m_dir / "out.txt").string();
   ASSERT_EQ(db.ExportToTextFile(path), 1) << db.GetLastError();
-
   CRuleDB back;
   ASSERT_EQ(back.ImportFromTextFile(path), 1) << back.GetLastError();
   EXPECT_TRUE(back.IsSameAs(db));
   EXPECT_EQ(back.GetVersion(), "2.1 test");
-  // no temporary file is left beside the export
-  EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
-}
+  EXPECT_EQ(FileCount(), 1);  // no temporary left beside the export
 
-TEST_F(RuleFiles, FailedImportKeepsTheDatabase) {
-  CRuleDB db = ThreeRules();
+  // A failed import keeps the database.
   EXPECT_EQ(db.ImportFromTextFile((m_dir / "missing.txt").string()), 0);
   EXPECT_FALSE(db.GetLastError().empty());
   EXPECT_EQ(db.ImportFromTextFile(m_dir.string()), 0);  // a folder
-
-  const fs::path damaged = m_dir / "damaged.txt";
-  std::ofstream(damaged, std::ios::binary) << "robot-rules 1\nrule <x>\nactivation 0.5\n";
-  EXPECT_EQ(db.ImportFromTextFile(damaged.string()), 0);
+  std::ofstream(path, std::ios::binary) << "robot-rules 1\nrule <x>\nactivation 0.5\n";
+  EXPECT_EQ(db.ImportFromTextFile(path), 0);
   EXPECT_EQ(db.GetLastError(), "line 2: rule <x> has no \"end\"");
   EXPECT_EQ(db.GetSize(), 3);
-}
 
-TEST_F(RuleFiles, FailedExportLeavesOldFile) {
-  const fs::path target = m_dir / "keep.txt";
-  std::ofstream(target) << "old";
+  // A failed export leaves the old file.
   const auto previous = datafile::SetRenameFunction([](const char*, const char*) {
     errno = EIO;
     return -1;
   });
-  CRuleDB db = ThreeRules();
-  EXPECT_EQ(db.ExportToTextFile(target.string()), 0);
+  EXPECT_EQ(db.ExportToTextFile(path), 0);
   datafile::SetRenameFunction(previous);
   EXPECT_FALSE(db.GetLastError().empty());
-  EXPECT_EQ(ReadAll(target), "old");
-  EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
-
+  std::stringstream old;
+  old << std::ifstream(path, std::ios::binary).rdbuf();
+  EXPECT_EQ(old.str(), "robot-rules 1\nrule <x>\nactivation 0.5\n");
+  EXPECT_EQ(FileCount(), 1);
   EXPECT_EQ(db.ExportToTextFile((m_dir / "no" / "such" / "dir.txt").string()), 0);
 }

@@ -2,44 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
+#include <sstream>
 
 #include "rules/ruledb.h"
 
 namespace {
 
-const char* const kSample =
-    "# Vekmor robot rules\n"
-    "robot-rules 1\n"
-    "version 1.0\n"
-    "\n"
-    "rule <greeting>\n"
-    "activation 0.5\n"
-    "pattern 100 nuqneH|hello\n"
-    "pattern -50 Qapla'\n"
-    "pattern 10\n"
-    "response nuqneH!\n"
-    "response\n"
-    "response (Hello!)\\tback\\\\slash\n"
-    "effect + <ask name><b>\n"
-    "effect -\n"
-    "end\n"
-    "\n"
-    "rule <ask name>\n"
-    "activation 0\n"
-    "end\n"
-    "\n"
-    "rule <b>\n"
-    "activation 1e-07\n"
-    "pattern 3 two\\nlines\n"
-    "end\n";
+std::string Sample() {
+  std::ifstream in(RULES_FIXTURES "/sample.rules", std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
 
 }  // namespace
 
-TEST(RulesText, ReadsEveryField) {
+TEST(RulesText, ReadsEveryFieldAndWritesTheSameText) {
   CRuleDB db;
+  db.Add(CRule("<old>"));
   std::string error;
-  ASSERT_TRUE(ReadRulesText(kSample, db, error)) << error;
+  ASSERT_TRUE(ReadRulesText(Sample(), db, error)) << error;
   EXPECT_EQ(db.GetVersion(), "1.0");
   ASSERT_EQ(db.GetSize(), 3);
   const CRule& g = db[0];
@@ -54,13 +38,16 @@ TEST(RulesText, ReadsEveryField) {
   EXPECT_EQ(g.GetMod(1), "-: ");
   EXPECT_EQ(db[2].m_dActivation, 1e-7);
   EXPECT_EQ(db[2].m_arrPatterns[0].m_strPattern, "two\nlines");
-}
+  EXPECT_EQ(WriteRulesText(db), Sample());
 
-TEST(RulesText, CanonicalTextRoundTripsByteForByte) {
-  CRuleDB db;
-  std::string error;
-  ASSERT_TRUE(ReadRulesText(kSample, db, error)) << error;
-  EXPECT_EQ(WriteRulesText(db), kSample);
+  // Windows line ends and a byte-order mark are fine; no rules is empty, not an error.
+  ASSERT_TRUE(ReadRulesText("\xef\xbb\xbfrobot-rules 1\r\nrule <a>\r\nactivation 1\r\n"
+                            "response x\r\nend\r\n", db, error)) << error;
+  ASSERT_EQ(db.GetSize(), 1);
+  EXPECT_EQ(db[0].m_strResponse, "x");
+  EXPECT_EQ(db.GetVersion(), "");
+  ASSERT_TRUE(ReadRulesText("robot-rules 1\n", db, error)) << error;
+  EXPECT_EQ(db.GetSize(), 0);
 }
 
 TEST(RulesText, AwkwardValuesRoundTrip) {
@@ -114,7 +101,6 @@ TEST(RulesText, DamagedTextsNameTheLineAndChangeNothing) {
       {head + "activation 1\n", "line 2: unexpected \"activation\" outside a rule"},
       {head + "version a\nversion b\n", "line 3: second version line"},
       {head + "rule greeting\n", "line 2: bad rule name \"greeting\""},
-      {head + "rule <a<b>\n", "line 2: bad rule name \"<a<b>\""},
       {head + "rule <a>\nend\n", "line 3: rule <a> has no activation level"},
       {head + "rule <a>\nactivation 1\nactivation 2\n", "line 4: second activation line"},
       {head + "rule <a>\nactivation x\n", "line 3: bad activation level \"x\""},
@@ -147,7 +133,7 @@ TEST(RulesText, DamagedTextsNameTheLineAndChangeNothing) {
 }
 
 TEST(RulesText, MangledFilesFailCleanlyOrRoundTrip) {
-  const std::string text = kSample;
+  const std::string text = Sample();
   std::mt19937 rng(12345);
   const char bytes[] = {'\n', '\\', '<', '>', ' ', '+', '-', '|', '\0', '\xff', '\xc3', 'x', '9'};
   for (int round = 0; round < 3000; ++round) {
