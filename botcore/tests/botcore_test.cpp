@@ -4,9 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "rules/ruledb.h"
+#include "testutil.h"
 
 namespace fs = std::filesystem;
 
@@ -15,13 +15,6 @@ namespace {
 const char* const kRules =
     "robot-rules 1\n"
     "rule <greet>\nactivation 0.5\npattern 100 nuqneH\nresponse nuqneH!\nend\n";
-
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
 
 // The engine is one per process: each test points it at its own folder and
 // leaves it started.
@@ -87,7 +80,7 @@ TEST_F(Robot, DamagedFileIsNeverOverwritten) {
   EXPECT_EQ(RobotStop(), nullptr);
   RobotStart();
   EXPECT_EQ(SaveRobotRules(), 0);
-  EXPECT_EQ(ReadAll(m_file), damaged);
+  EXPECT_EQ(botcore::test::ReadAll(m_file.string()), damaged);
 
   // mended outside the program: the next start picks it up
   Write(kRules);

@@ -5,6 +5,7 @@
 
 #include "botcore/chatengine.h"
 #include "rules/ruledb.h"
+#include "testutil.h"
 
 namespace {
 
@@ -36,32 +37,12 @@ TEST_F(ShippedRules, EveryRuleCanBeReachedAndEveryEffectHasATarget) {
 
 TEST_F(ShippedRules, AGreetingLessonAndGoodbye) {
   botcore::CChatEngine robot(m_db);
-  struct Turn { const char* say; const char* expect; };
-  const Turn script[] = {
-      {"nuqneH!", "nuq 'oH ponglIj'e'?"},
-      {"Kor 'oH pongwIj'e'", "maj, Kor!"},
-      {"HIja'", "bIQ yIjatlh!"},
-      {"Soj", "ghobe'. bIQ yIjatlh!"},
-      {"bIQ", "majQa'!"},
-      {"mu' chu'", "mu' chu': Soj"},
-      {"mu' chu'", "mu' chu': jup"},
-      {"What is water in Klingon?", "bIQ = \"water\""},
-      {"", "bIjatlhbe'!"},
-      {"blorp", "nuqjatlh?"},
-      {"blorp", "QaH DaneH'a'?"},
-      {"help", "QaH vInob."},
-      {"bIpIv'a'?", "jIpIv!"},
-      {"not so good", "Do'Ha'!"},
-      {"Hello, my name is Martok.", "nuq 'oH ponglIj'e'?"},
-      {"I'm Martok", "maj, Martok!"},
-      {"ghobe'", "toH. vaj majatlh neH."},
-      {"Do you speak Klingon?", "tlhIngan Hol vIjatlh"},
-      {"Heghlu'meH QaQ jajvam!", "jIHeghlaHbe'"},
-      {"Qapla'!", "Qapla'!"},
-  };
+  const auto script = botcore::test::ReadRows(BOTCORE_FIXTURES "/conversation.tsv");
+  ASSERT_GE(script.size(), 20u);
   for (const auto& turn : script) {
-    const std::string reply = robot.Reply(turn.say);
-    EXPECT_NE(reply.find(turn.expect), std::string::npos)
-        << "said \"" << turn.say << "\", got \"" << reply << "\"";
+    ASSERT_EQ(turn.size(), 2u) << turn[0];
+    const std::string reply = robot.Reply(turn[0]);
+    EXPECT_NE(reply.find(turn[1]), std::string::npos)
+        << "said \"" << turn[0] << "\", got \"" << reply << "\"";
   }
 }
