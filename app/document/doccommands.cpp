@@ -1,5 +1,6 @@
 #include "doccommands.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -19,7 +20,6 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QTextDocumentFragment>
-#include <QAbstractItemView>
 
 #include "childframe.h"
 #include "doctemplate.h"
@@ -41,14 +41,6 @@ const char* const kViewCommands[] = {
 };
 
 constexpr char kRecentSection[] = "Recent File List";
-
-QStringList LocalFiles(const QMimeData* data) {
-  QStringList files;
-  if (data && data->hasUrls())
-    for (const QUrl& url : data->urls())
-      if (url.isLocalFile()) files << url.toLocalFile();
-  return files;
-}
 
 QString RecentFileText(int n, const QString& path) {
   QString shown = QDir::toNativeSeparators(path);

@@ -2,12 +2,12 @@
 
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
-#include <QGuiApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -41,25 +41,22 @@ QString AskSaveAsPath(const CSaveAsRequest& request, QWidget* parent) {
   return dialog.selectedFiles().first();
 }
 
-// Local files among dropped or pasted data.
-QStringList LocalFiles(const QMimeData* source) {
-  QStringList files;
-  if (!source->hasUrls()) return files;
-  for (const QUrl& url : source->urls())
-    if (url.isLocalFile()) files << url.toLocalFile();
-  return files;
+CVek99View::QuickLookup& LookupRef() {
+  static CVek99View::QuickLookup lookup;
+  return lookup;
 }
 
 }  // namespace
 
 void SetSaveAsHook(SaveAsHook hook) { SaveAsHookRef() = std::move(hook); }
 
-namespace {
-CVek99View::QuickLookup& LookupRef() {
-  static CVek99View::QuickLookup lookup;
-  return lookup;
+QStringList LocalFiles(const QMimeData* source) {
+  QStringList files;
+  if (source && source->hasUrls())
+    for (const QUrl& url : source->urls())
+      if (url.isLocalFile()) files << url.toLocalFile();
+  return files;
 }
-}  // namespace
 
 void CVek99View::SetQuickLookup(QuickLookup lookup) { LookupRef() = std::move(lookup); }
 

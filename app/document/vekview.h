@@ -9,6 +9,7 @@
 #include "charformat.h"
 
 class CVek99Doc;
+class QMimeData;
 
 // What the Save As dialog is asked; tests answer it through the hook.
 struct CSaveAsRequest {
@@ -19,6 +20,9 @@ struct CSaveAsRequest {
 // Returns the chosen path, or empty when cancelled. An empty hook restores the dialog.
 using SaveAsHook = std::function<QString(const CSaveAsRequest&)>;
 void SetSaveAsHook(SaveAsHook hook);
+
+// The local files among dropped or pasted data.
+QStringList LocalFiles(const QMimeData* source);
 
 class CVek99View : public QTextEdit {
   Q_OBJECT
