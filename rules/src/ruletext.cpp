@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "rules/ruledb.h"
+#include "wordbank/textcodec.h"
 
 namespace {
 
@@ -15,40 +16,9 @@ constexpr std::string_view kMagic = "robot-rules 1";
 constexpr size_t kMaxRules = 100000;
 constexpr size_t kMaxItemsPerRule = 10000;
 
-std::string Escape(std::string_view s) {
-  std::string out;
-  out.reserve(s.size());
-  for (const char c : s) {
-    switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
+std::string Escape(std::string_view s) { return wordbank::EscapeField(s); }
 
-std::optional<std::string> Unescape(std::string_view s) {
-  std::string out;
-  out.reserve(s.size());
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != '\\') {
-      out += s[i];
-      continue;
-    }
-    if (++i == s.size()) return std::nullopt;
-    switch (s[i]) {
-      case '\\': out += '\\'; break;
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      case 't': out += '\t'; break;
-      default: return std::nullopt;
-    }
-  }
-  return out;
-}
+std::optional<std::string> Unescape(std::string_view s) { return wordbank::UnescapeField(s, true); }
 
 // Length of the UTF-8 prefix that is well formed.
 size_t ValidUtf8Prefix(std::string_view s) {

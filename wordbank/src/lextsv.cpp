@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "wordbank/textcodec.h"
+
 namespace wordbank {
 namespace {
 
@@ -29,39 +31,7 @@ std::vector<std::string_view> SplitTabs(std::string_view line) {
   }
 }
 
-std::string Unescape(std::string_view s) {
-  std::string out;
-  out.reserve(s.size());
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != '\\' || i + 1 == s.size()) {
-      out += s[i];
-      continue;
-    }
-    switch (s[++i]) {
-      case 't': out += '\t'; break;
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      case '\\': out += '\\'; break;
-      default: out += '\\'; out += s[i]; break;
-    }
-  }
-  return out;
-}
-
-std::string Escape(std::string_view s) {
-  std::string out;
-  out.reserve(s.size());
-  for (char c : s) {
-    switch (c) {
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\\': out += "\\\\"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
+std::string Unescape(std::string_view s) { return *UnescapeField(s, false); }
 
 std::optional<int32_t> ParseInt(std::string_view s) {
   int32_t v = 0;
@@ -199,19 +169,19 @@ std::string WriteLexiconTsv(const CKLex& lex) {
     const bool defaultKey = keys.MakeKey(w.m_strWord) == key;
     keys.SetAt(key, CKWord());
     const std::string fields[kColumnCount] = {
-        defaultKey ? std::string() : Escape(key),
-        Escape(w.m_strWord),
+        defaultKey ? std::string() : EscapeField(key),
+        EscapeField(w.m_strWord),
         w.Pos().empty() ? std::to_string(w.m_nPos) : w.Pos(),
-        Escape(w.m_strDefinition),
-        Escape(w.m_strNotes),
+        EscapeField(w.m_strDefinition),
+        EscapeField(w.m_strNotes),
         std::to_string(w.m_bBeing ? 1 : 0),
         std::to_string(w.m_bBodyPart ? 1 : 0),
         std::to_string(w.m_bInherentPlural ? 1 : 0),
         std::to_string(w.m_bIrregular ? 1 : 0),
-        Escape(w.m_strIrregularForm),
+        EscapeField(w.m_strIrregularForm),
         std::to_string(w.m_bStative ? 1 : 0),
-        Escape(JoinKeys(w.m_lstSynonyms)),
-        Escape(JoinKeys(w.m_lstAntonyms)),
+        EscapeField(JoinKeys(w.m_lstSynonyms)),
+        EscapeField(JoinKeys(w.m_lstAntonyms)),
         std::to_string(w.m_nScore),
         std::to_string(w.m_bExcluded ? 1 : 0)};
     for (int c = 0; c < kColumnCount; ++c) {

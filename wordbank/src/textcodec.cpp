@@ -87,4 +87,43 @@ std::string Utf8ToCp1252(std::string_view text) {
   return out;
 }
 
+std::string EscapeField(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\\': out += "\\\\"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::optional<std::string> UnescapeField(std::string_view field, bool strict) {
+  std::string out;
+  out.reserve(field.size());
+  for (size_t i = 0; i < field.size(); ++i) {
+    if (field[i] != '\\') {
+      out += field[i];
+      continue;
+    }
+    const char next = i + 1 < field.size() ? field[i + 1] : '\0';
+    switch (next) {
+      case 't': out += '\t'; break;
+      case 'n': out += '\n'; break;
+      case 'r': out += '\r'; break;
+      case '\\': out += '\\'; break;
+      default:
+        if (strict) return std::nullopt;
+        out += '\\';
+        continue;
+    }
+    ++i;
+  }
+  return out;
+}
+
 }  // namespace wordbank

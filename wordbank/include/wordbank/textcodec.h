@@ -1,6 +1,7 @@
 #pragma once
 // Conversion between the program's UTF-8 texts and the Windows-1252 bytes that
 // older file formats store.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,13 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 
 // Code points without a Windows-1252 byte, and malformed UTF-8, become '?'.
 std::string Utf8ToCp1252(std::string_view text);
+
+// One-line text fields: tab, line feed, carriage return and backslash are
+// written as \t, \n, \r and \\.
+std::string EscapeField(std::string_view text);
+// The reverse. Strict: any other backslash sequence, or a backslash at the
+// end, is an error (nullopt). Lenient: such a backslash is kept as it stands,
+// for hand-edited files.
+std::optional<std::string> UnescapeField(std::string_view field, bool strict);
 
 }  // namespace wordbank
