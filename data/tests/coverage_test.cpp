@@ -3,28 +3,19 @@
 // has no problem at all (score 1.0).
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "morphan/klingonparser.h"
-#include "wordbank/klex.h"
-#include "wordbank/lextsv.h"
+#include "testutil.h"
 
 namespace {
-
-std::string ReadFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The sentences, one a line, without comment and blank lines.
 std::vector<std::string> Sentences() {
   std::vector<std::string> out;
-  std::istringstream in(ReadFile(VEK_SENTENCES_TXT));
+  std::istringstream in(datatest::ReadFile(VEK_SENTENCES_TXT));
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -48,9 +39,7 @@ TEST(LexiconCoverage, SentencesAreCleanText) {
 }
 
 TEST(LexiconCoverage, AlmostEveryWordOfEverydaySentencesReadsCleanly) {
-  CKLex lex;
-  std::string error;
-  ASSERT_TRUE(wordbank::ReadLexiconTsv(ReadFile(VEK_LEXICON_TSV), lex, error)) << error;
+  CKLex lex = datatest::ShippedLexicon();
   CKlingonParser parser;
   parser.m_pLexicon = &lex;
 

@@ -10,49 +10,19 @@
 #include <string>
 #include <tuple>
 
-#include "wordbank/klex.h"
-#include "wordbank/lextsv.h"
+#include "testutil.h"
 
 namespace {
 
+// Runs the tests below over the shipped lexicon as lex_.
 class ShippedLexicon : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    std::ifstream in(VEK_LEXICON_TSV, std::ios::binary);
-    ASSERT_TRUE(in) << "cannot open " << VEK_LEXICON_TSV;
-    std::ostringstream text;
-    text << in.rdbuf();
-    lex_ = new CKLex;
-    std::string error;
-    loaded_ = wordbank::ReadLexiconTsv(text.str(), *lex_, error);
-    error_ = error;
-  }
-  static void TearDownTestSuite() {
-    delete lex_;
-    lex_ = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(loaded_) << error_; }
-
-  // True when some entry has exactly this word, part of speech and definition.
-  static bool Has(const std::string& word, int32_t pos, const std::string& definition) {
-    for (const auto& [key, w] : *lex_)
-      if (w.m_strWord == word && w.m_nPos == pos && w.m_strDefinition == definition) return true;
-    return false;
-  }
-
-  static CKLex* lex_;
-  static bool loaded_;
-  static std::string error_;
+  const CKLex& lex_ = datatest::ShippedLexicon();
 };
 
-CKLex* ShippedLexicon::lex_ = nullptr;
-bool ShippedLexicon::loaded_ = false;
-std::string ShippedLexicon::error_;
-
 TEST_F(ShippedLexicon, LoadsEveryEntry) {
-  // SetUp has already failed when the file does not parse; here the row count
-  // must match the entries, so no line was merged into another.
-  std::ifstream in(VEK_LEXICON_TSV, std::ios::binary);
+  // The row count must match the entries, so no line was merged into another.
+  std::istringstream in(datatest::ReadFile(VEK_LEXICON_TSV));
   std::string line;
   size_t rows = 0;
   bool header = false;
@@ -64,11 +34,11 @@ TEST_F(ShippedLexicon, LoadsEveryEntry) {
     }
     ++rows;
   }
-  EXPECT_EQ(lex_->GetCount(), rows);
+  EXPECT_EQ(lex_.GetCount(), rows);
 }
 
 TEST_F(ShippedLexicon, HasAtLeastTwoThousandEntries) {
-  EXPECT_GE(lex_->GetCount(), 2000u);
+  EXPECT_GE(lex_.GetCount(), 2000u);
 }
 
 TEST_F(ShippedLexicon, FormedWordsNameTheirRoot) {
@@ -76,9 +46,9 @@ TEST_F(ShippedLexicon, FormedWordsNameTheirRoot) {
   // must be in the lexicon and begin the word.
   const std::string mark = "derived from ";
   std::set<std::string> words;
-  for (const auto& [key, w] : *lex_) words.insert(w.m_strWord);
+  for (const auto& [key, w] : lex_) words.insert(w.m_strWord);
   int formed = 0;
-  for (const auto& [key, w] : *lex_) {
+  for (const auto& [key, w] : lex_) {
     if (w.m_strNotes.rfind(mark, 0) != 0) continue;
     ++formed;
     const std::string root = w.m_strNotes.substr(mark.size());
@@ -89,52 +59,39 @@ TEST_F(ShippedLexicon, FormedWordsNameTheirRoot) {
   EXPECT_GT(formed, 0);
 }
 
-TEST_F(ShippedLexicon, PronounsCarryTheDefinitionsTheGlossesBranchOn) {
-  const std::pair<const char*, const char*> pronouns[] = {
-      {"jIH", "I, me"},           {"SoH", "you"},   {"ghaH", "he, she, him, her"},
-      {"'oH", "it"},              {"maH", "we, us"}, {"tlhIH", "you (pl)"},
-      {"chaH", "they, them"},     {"bIH", "they, them"},
-      {"'e'", "that"},            {"net", "that"}};
-  for (const auto& [word, def] : pronouns)
-    EXPECT_TRUE(Has(word, kPosPronoun, def)) << word << " \"" << def << "\"";
-
-  // Any other definition would leave a pronoun read as a verb without a subject.
-  const std::set<std::string> known = {"I, me",   "you",      "he, she, him, her", "it",
-                                       "we, us",  "you (pl)", "they, them",        "that"};
-  for (const auto& [key, w] : *lex_)
+TEST_F(ShippedLexicon, RequiredEntriesArePresent) {
+  std::istringstream in(datatest::ReadFile(VEK_REQUIRED_TSV));
+  std::set<std::tuple<std::string, std::string, std::string>> required;
+  std::set<std::string> pronounDefinitions;
+  std::map<std::string, std::string> places;  // definition -> the one word
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    const size_t t1 = line.find('\t'), t2 = line.find('\t', t1 + 1);
+    ASSERT_NE(t2, std::string::npos) << line;
+    const std::string word = line.substr(0, t1), pos = line.substr(t1 + 1, t2 - t1 - 1),
+                      def = line.substr(t2 + 1);
+    required.emplace(word, pos, def);
+    if (pos == "pronoun") pronounDefinitions.insert(def);
+    if (pos == "noun") places[def] = word;
+  }
+  ASSERT_GE(required.size(), 29u);
+  for (const auto& [key, w] : lex_) {
+    required.erase({w.m_strWord, w.Pos(), w.m_strDefinition});
     if (w.m_nPos == kPosPronoun) {
-      EXPECT_TRUE(known.count(w.m_strDefinition)) << key << ": " << w.m_strDefinition;
+      EXPECT_TRUE(pronounDefinitions.count(w.m_strDefinition)) << key << ": " << w.m_strDefinition;
     }
-}
-
-TEST_F(ShippedLexicon, NumberRootsAndElementsArePresent) {
-  const std::pair<const char*, const char*> numbers[] = {
-      {"pagh", "zero"},  {"wa'", "one"},        {"cha'", "two"},     {"wej", "three"},
-      {"loS", "four"},   {"vagh", "five"},      {"jav", "six"},      {"Soch", "seven"},
-      {"chorgh", "eight"}, {"Hut", "nine"},     {"maH", "ten"},      {"vatlh", "hundred"},
-      {"SaD", "thousand"}, {"SanID", "thousand"}, {"bIp", "hundred thousand"},
-      {"'uy'", "million"}};
-  for (const auto& [word, def] : numbers)
-    EXPECT_TRUE(Has(word, kPosNumber, def)) << word << " \"" << def << "\"";
-}
-
-TEST_F(ShippedLexicon, PlaceNounsMatchTheDaqRuleAndNothingElseDoes) {
-  const std::map<std::string, std::string> places = {
-      {"pa'", "there, over there, thereabouts"},
-      {"naDev", "here, hereabouts"},
-      {"Dat", "everywhere"}};
-  for (const auto& [word, def] : places) EXPECT_TRUE(Has(word, kPosNoun, def)) << word;
-  for (const auto& [key, w] : *lex_)
-    for (const auto& [word, def] : places)
-      if (w.m_strDefinition == def) {
-        EXPECT_EQ(w.m_strWord, word) << key << " would be refused {-Daq}";
-      }
+    if (places.count(w.m_strDefinition)) {
+      EXPECT_EQ(w.m_strWord, places[w.m_strDefinition]) << key << " would be refused {-Daq}";
+    }
+  }
+  for (const auto& [word, pos, def] : required)
+    ADD_FAILURE() << "missing " << word << " (" << pos << ") \"" << def << "\"";
 }
 
 TEST_F(ShippedLexicon, WordsAreSpelledAsTheAnalyserNormalisesThem) {
   const std::string letters = "abcDeghHIjlmnopqQrStuvwy'";
   const std::string vowels = "aeIou";
-  for (const auto& [key, w] : *lex_) {
+  for (const auto& [key, w] : lex_) {
     const std::string& s = w.m_strWord;
     ASSERT_FALSE(s.empty()) << key;
     EXPECT_EQ(s.find_first_not_of(letters), std::string::npos) << key;
@@ -150,7 +107,7 @@ TEST_F(ShippedLexicon, WordsAreSpelledAsTheAnalyserNormalisesThem) {
 }
 
 TEST_F(ShippedLexicon, FlagsBelongToTheirPartOfSpeech) {
-  for (const auto& [key, w] : *lex_) {
+  for (const auto& [key, w] : lex_) {
     EXPECT_FALSE(w.m_strDefinition.empty()) << key;
     EXPECT_NE(w.m_strDefinition.front(), ' ') << key;
     EXPECT_NE(w.m_strDefinition.back(), ' ') << key;
@@ -171,12 +128,12 @@ TEST_F(ShippedLexicon, FlagsBelongToTheirPartOfSpeech) {
 
 TEST_F(ShippedLexicon, IrregularPluralsPointAtTheirPartner) {
   int pairs = 0;
-  for (const auto& [key, w] : *lex_) {
+  for (const auto& [key, w] : lex_) {
     if (!w.m_bIrregular) continue;
     ASSERT_FALSE(w.m_strIrregularForm.empty()) << key;
     // The partner is the plural of a singular, or the singular of a plural.
     bool found = false;
-    for (const auto& [otherKey, o] : *lex_)
+    for (const auto& [otherKey, o] : lex_)
       if (o.m_strWord == w.m_strIrregularForm && o.m_nPos == kPosNoun &&
           o.m_bInherentPlural != w.m_bInherentPlural && o.m_strIrregularForm == w.m_strWord)
         found = true;
@@ -184,7 +141,7 @@ TEST_F(ShippedLexicon, IrregularPluralsPointAtTheirPartner) {
     ++pairs;
   }
   EXPECT_GE(pairs, 8);
-  const CKWord* plate = lex_->Lookup("jengva'");
+  const CKWord* plate = lex_.Lookup("jengva'");
   ASSERT_NE(plate, nullptr);
   EXPECT_EQ(plate->m_strIrregularForm, "ngop");
 }
@@ -195,7 +152,7 @@ TEST_F(ShippedLexicon, SynonymAndAntonymLinksAreMutual) {
     for (const auto& target : links) {
       EXPECT_NE(target, key) << key << " links to itself";
       EXPECT_TRUE(seen.insert(target).second) << key << " repeats " << target;
-      const CKWord* other = lex_->Lookup(target);
+      const CKWord* other = lex_.Lookup(target);
       if (!other) {
         ADD_FAILURE() << key << " links to missing key " << target;
         continue;
@@ -205,7 +162,7 @@ TEST_F(ShippedLexicon, SynonymAndAntonymLinksAreMutual) {
           << target << " does not link back to " << key;
     }
   };
-  for (const auto& [key, w] : *lex_) {
+  for (const auto& [key, w] : lex_) {
     check(key, w.m_lstSynonyms, false);
     check(key, w.m_lstAntonyms, true);
   }
@@ -213,7 +170,7 @@ TEST_F(ShippedLexicon, SynonymAndAntonymLinksAreMutual) {
 
 TEST_F(ShippedLexicon, NoRowIsRepeated) {
   std::set<std::tuple<std::string, int32_t, std::string>> rows;
-  for (const auto& [key, w] : *lex_)
+  for (const auto& [key, w] : lex_)
     EXPECT_TRUE(rows.emplace(w.m_strWord, w.m_nPos, w.m_strDefinition).second)
         << "repeated row " << key;
 }
