@@ -39,15 +39,15 @@ class Robot : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Robot, TalksFromItsFileAndEditsAreSavedAndUsed) {
-  Write(kRules);
-  EXPECT_EQ(Chatterbot("nuqneH"), "nuqneH!");
-
+// No file gives an empty robot, which can be filled, saved and talked to.
+TEST_F(Robot, EditsAreSavedAndUsed) {
+  EXPECT_EQ(Chatterbot("Qapla'"), "jIyajbe'.\n(I do not understand.)");
   CRuleDB* db = RobotStop();
   ASSERT_NE(db, nullptr);
+  EXPECT_EQ(db->GetSize(), 0);
   EXPECT_EQ(RobotStop(), nullptr);  // already handed out
   EXPECT_FALSE(RobotSetRulesFile((m_dir / "other.txt").string()));
-  EXPECT_EQ(Chatterbot("nuqneH"), "");  // stopped
+  EXPECT_EQ(Chatterbot("Qapla'"), "");  // stopped
   CRule bye("<bye>", 0.5);
   bye.m_arrPatterns = {{100, "Qapla'"}};
   bye.m_strResponse = "Qapla'!";
@@ -58,17 +58,7 @@ TEST_F(Robot, TalksFromItsFileAndEditsAreSavedAndUsed) {
   EXPECT_EQ(Chatterbot("Qapla'"), "Qapla'!");
   CRuleDB back;
   ASSERT_EQ(back.ImportFromTextFile(m_file.string()), 1);
-  EXPECT_EQ(back.GetSize(), 2);
-}
-
-TEST_F(Robot, NoFileGivesAnEmptyRobotThatCanBeFilled) {
-  EXPECT_EQ(Chatterbot("nuqneH"), "jIyajbe'.\n(I do not understand.)");
-  CRuleDB* db = RobotStop();
-  ASSERT_NE(db, nullptr);
-  EXPECT_EQ(db->GetSize(), 0);
-  ASSERT_EQ(SaveRobotRules(), 1);
-  RobotStart();
-  EXPECT_TRUE(fs::exists(m_file));
+  EXPECT_EQ(back.GetSize(), 1);
 }
 
 TEST_F(Robot, DamagedFileIsNeverOverwritten) {
