@@ -1,25 +1,33 @@
 #pragma once
-// Builds verb records by hand for the rendering tests: the record is plain
-// data, so the renderers can be checked without going through the scan.
+// Set-up shared by the analyser tests: lexicon entries, and verb records
+// built by hand so that the rebuilt suffix string can be checked without the scan.
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "morphan/klingonparser.h"
 #include "morphan/parsedverb.h"
+
+inline CKWord Entry(const std::string& w, int32_t pos, const std::string& def, int flags = 0) {
+  CKWord k;
+  k.m_strWord = w;
+  k.m_nPos = pos;
+  k.m_strDefinition = def;
+  k.m_bStative = flags & 1;
+  k.m_bIrregular = (flags & 2) != 0;
+  return k;
+}
+
+// The driver's readings of one word.
+inline std::vector<CParseResult> ParseAll(CKlingonParser& parser, const std::string& word) {
+  std::vector<CParseResult> r;
+  parser.ParseWord(word, r);
+  return r;
+}
 
 class TestVerb : public CParsedVerb {
  public:
-  using CParsedVerb::Aux;
   using CParsedVerb::BuildSuffixes;
-  using CParsedVerb::NegRoot;
-  using CParsedVerb::PronounRoot;
-  using CParsedVerb::Root;
-  using CParsedVerb::TS;
-  using CParsedVerb::VS2;
-  using CParsedVerb::VS3;
-  using CParsedVerb::VS4;
-  using CParsedVerb::VS5;
-  using CParsedVerb::VS6;
-  using CParsedVerb::VS7;
 
   // A verb on the root "legh" with the given definition and prefix; the
   // prefix glosses come from the prefix table.
@@ -78,11 +86,6 @@ class TestVerb : public CParsedVerb {
     else
       throw std::invalid_argument("no such rover: " + text);
     m_strWord += text;
-    return *this;
-  }
-
-  TestVerb& Pronoun() {
-    m_bPronoun = 1;
     return *this;
   }
 };

@@ -1,0 +1,78 @@
+// Golden fixtures: each folder under fixtures/ holds a lexicon.tsv, the words
+// to analyse (words.txt, one a line, "#" comments) and expected.jsonl, one line
+// per word in the form of `vek-analyze --json`.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "morphan/klingonparser.h"
+#include "wordbank/lextsv.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::vector<std::string> Lines(const fs::path& p, bool skipComments) {
+  std::vector<std::string> out;
+  std::istringstream in(Slurp(p));
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || (skipComments && line[0] == '#')) continue;
+    out.push_back(line);
+  }
+  return out;
+}
+
+std::string AnalysisLine(CKlingonParser& parser, const std::string& word) {
+  nlohmann::json readings = nlohmann::json::array();
+  std::vector<CParseResult> results;
+  parser.ParseWord(word, results);
+  for (const auto& r : results)
+    readings.push_back({{"pos", r.m_strPos},
+                        {"word", r.m_strWord},
+                        {"key", r.m_strKey},
+                        {"gloss", r.m_strGloss},
+                        {"score", r.m_dScore},
+                        {"errors", r.m_lstErrors},
+                        {"suggestions", r.m_lstSuggestions}});
+  return nlohmann::json{{"input", word}, {"readings", readings}}.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+std::vector<std::string> Folders() {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(VEK_FIXTURES_DIR))
+    if (fs::exists(e.path() / "lexicon.tsv")) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class Golden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Golden, ReadingsMatch) {
+  const fs::path dir = fs::path(VEK_FIXTURES_DIR) / GetParam();
+  CKLex lex;
+  std::string error;
+  ASSERT_TRUE(wordbank::ReadLexiconTsv(Slurp(dir / "lexicon.tsv"), lex, error)) << error;
+  const auto words = Lines(dir / "words.txt", true);
+  const auto expected = Lines(dir / "expected.jsonl", false);
+  ASSERT_EQ(words.size(), expected.size()) << "one expected line per word";
+  CKlingonParser parser;
+  parser.m_pLexicon = &lex;
+  for (size_t i = 0; i < words.size(); ++i)
+    EXPECT_EQ(AnalysisLine(parser, words[i]), expected[i]) << "word " << words[i];
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, Golden, ::testing::ValuesIn(Folders()),
+                         [](const auto& info) { return info.param; });
+
+}  // namespace
