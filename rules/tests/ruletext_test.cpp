@@ -93,43 +93,35 @@ TEST(RulesText, AFileWithNoRulesIsEmptyNotAnError) {
 }
 
 TEST(RulesText, DamagedTextsNameTheLineAndChangeNothing) {
-  struct Case { std::string text; std::string expect; };
-  const std::string head = "robot-rules 1\n";
-  const Case cases[] = {
-      {"", "not a robot rules file (expected \"robot-rules 1\")"},
-      {"hello\n", "line 1: not a robot rules file (expected \"robot-rules 1\")"},
-      {head + "activation 1\n", "line 2: unexpected \"activation\" outside a rule"},
-      {head + "version a\nversion b\n", "line 3: second version line"},
-      {head + "rule greeting\n", "line 2: bad rule name \"greeting\""},
-      {head + "rule <a>\nend\n", "line 3: rule <a> has no activation level"},
-      {head + "rule <a>\nactivation 1\nactivation 2\n", "line 4: second activation line"},
-      {head + "rule <a>\nactivation x\n", "line 3: bad activation level \"x\""},
-      {head + "rule <a>\nactivation nan\n", "line 3: bad activation level \"nan\""},
-      {head + "rule <a>\nactivation 0.5 \n", "line 3: bad activation level \"0.5 \""},
-      {head + "rule <a>\nactivation 1\npattern x\n", "line 4: bad pattern level"},
-      {head + "rule <a>\nactivation 1\npattern 9999999999 x\n", "line 4: bad pattern level"},
-      {head + "rule <a>\nactivation 1\npattern 5 \\q\n", "line 4: bad escape in pattern"},
-      {head + "rule <a>\nactivation 1\nresponse ends \\\n", "line 4: bad escape in response"},
-      {head + "rule <a>\nactivation 1\neffect\n", "line 4: an effect starts with + or -"},
-      {head + "rule <a>\nactivation 1\neffect +<b>\n", "line 4: bad effect"},
-      {head + "rule <a>\nactivation 1\neffect + b\n", "line 4: bad rule names in effect \"b\""},
-      {head + "rule <a>\nactivation 1\nrule <b>\n", "line 4: unexpected \"rule\" in rule <a>"},
-      {head + "rule <a>\nactivation 1\nend\nrule <a>\n", "line 5: rule <a> is defined twice"},
-      {head + "rule <a>\nactivation 1\n", "line 2: rule <a> has no \"end\""},
-      {head + "rule <a>\nactivation 1\nresponse \xff\xfe\nend\n", "line 4: not UTF-8 text"},
-      {head + "rule <a>\nactivation 1\nresponse \xe2\x82\n", "line 4: not UTF-8 text"},
-  };
-  for (const auto& c : cases) {
+  std::ifstream in(RULES_FIXTURES "/damaged.tsv", std::ios::binary);
+  int cases = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    const size_t tab = line.find('\t');
+    ASSERT_NE(tab, std::string::npos) << line;
+    std::string text;
+    for (size_t i = tab + 1; i < line.size(); ++i) {
+      if (line[i] != '\\') {
+        text += line[i];
+      } else if (line[++i] == 'x') {
+        text += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
+        i += 2;
+      } else {
+        text += line[i] == 'n' ? '\n' : line[i];
+      }
+    }
     CRuleDB db;
     db.Add(CRule("<keep>"));
     db.SetVersion("v");
     std::string error;
-    EXPECT_FALSE(ReadRulesText(c.text, db, error)) << c.text;
-    EXPECT_EQ(error, c.expect) << c.text;
+    EXPECT_FALSE(ReadRulesText(text, db, error)) << line;
+    EXPECT_EQ(error, line.substr(0, tab)) << line;
     ASSERT_EQ(db.GetSize(), 1);
     EXPECT_EQ(db[0].m_strName, "<keep>");
     EXPECT_EQ(db.GetVersion(), "v");
+    ++cases;
   }
+  EXPECT_GE(cases, 20);
 }
 
 TEST(RulesText, MangledFilesFailCleanlyOrRoundTrip) {
