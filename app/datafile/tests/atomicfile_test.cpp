@@ -36,7 +36,7 @@ TEST(AtomicFile, ReplacesOnlyWhenCompleteAndLeavesNoTemporaries) {
 
   EXPECT_FALSE(SaveFileAtomically(dir.File("none/out.txt"), "x", error));
   EXPECT_NE(error.find(dir.File("none")), std::string::npos) << error;
-  EXPECT_FALSE(SaveFileAtomically(dir.Path(), "x", error));
+  EXPECT_FALSE(SaveFileAtomically(dir.path, "x", error));
   EXPECT_NE(error.find("folder"), std::string::npos) << error;
   EXPECT_FALSE(SaveFileAtomically("/proc/version", "x", error));
   EXPECT_EQ(dir.Listing(), "out.txt");
@@ -87,7 +87,7 @@ TEST(ReadFileBytes, ReadsRegularFilesOnly) {
   out = "unchanged";
   EXPECT_FALSE(ReadFileBytes(dir.File("missing"), out, error));
   EXPECT_NE(error.find("No such file"), std::string::npos) << error;
-  EXPECT_FALSE(ReadFileBytes(dir.Path(), out, error));
+  EXPECT_FALSE(ReadFileBytes(dir.path, out, error));
   EXPECT_NE(error.find("folder"), std::string::npos) << error;
   // A pipe with no writer would block a plain open forever.
   ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0600), 0);

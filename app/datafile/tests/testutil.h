@@ -1,43 +1,35 @@
 #pragma once
 // A scratch folder per test and small file helpers shared by the tests.
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace datafile::test {
 
-class CScratchDir {
- public:
-  CScratchDir() {
-    std::string tmpl =
-        (std::filesystem::temp_directory_path() / "datafile-test-XXXXXX").string();
+// A fresh folder, removed with everything in it when the test ends.
+struct CScratchDir {
+  const std::string path = [] {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "datafile-test-XXXXXX").string();
     if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
-    m_strPath = tmpl;
-  }
+    return tmpl;
+  }();
   ~CScratchDir() {
     std::error_code ec;
-    std::filesystem::remove_all(m_strPath, ec);
+    std::filesystem::remove_all(path, ec);
   }
-  const std::string& Path() const { return m_strPath; }
-  std::string File(const std::string& name) const { return m_strPath + "/" + name; }
+  std::string File(const std::string& name) const { return path + "/" + name; }
   // Names in the folder, sorted; shows stray temporary files.
   std::string Listing() const {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(m_strPath))
-      names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(path)) names.insert(e.path().filename());
     std::string out;
     for (const auto& n : names) out += (out.empty() ? "" : " ") + n;
     return out;
   }
-
- private:
-  std::string m_strPath;
 };
 
 inline std::string ReadAll(const std::string& path) {
