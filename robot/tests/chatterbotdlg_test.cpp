@@ -29,13 +29,7 @@ void Say(CChatterbotDlg& dlg, const QString& text) {
 TEST(ChatWindow, RunTalksToTheRulesOfTheDataFolder) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
-  QFile file(RobotRulesPath(folder.path()));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("robot-rules 1\n"
-             "rule <greet>\nactivation 0.5\npattern 100 nuqneH\nresponse nuqneH!\nresponse (Hello!)\nend\n"
-             "rule <silence>\nactivation 0.5\npattern 100\nresponse bIjatlhbe'!\nend\n"
-             "rule <other>\nactivation 0.1\npattern 100 *\nresponse $1? jIyajbe'.\nend\n");
-  file.close();
+  ASSERT_TRUE(QFile::copy(ROBOT_FIXTURES "/robot-rules.txt", RobotRulesPath(folder.path())));
 
   QStringList replies;
   bool visible = false;
