@@ -12,10 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kRules =
-    "robot-rules 1\n"
-    "rule <greet>\nactivation 0.5\npattern 100 nuqneH\nresponse nuqneH!\nend\n";
-
 // The engine is one per process: each test points it at its own folder and
 // leaves it started.
 class Robot : public ::testing::Test {
@@ -61,7 +57,7 @@ TEST_F(Robot, EditsAreSavedAndUsed) {
   EXPECT_EQ(back.GetSize(), 1);
 }
 
-TEST_F(Robot, DamagedFileIsNeverOverwritten) {
+TEST_F(Robot, DamagedFileIsNeverOverwrittenAndMendedOneIsRead) {
   const std::string damaged = "robot-rules 1\nrule <a>\nactivation lots\nend\n";
   Write(damaged);
   const std::string reply = Chatterbot("nuqneH");
@@ -72,16 +68,12 @@ TEST_F(Robot, DamagedFileIsNeverOverwritten) {
   EXPECT_EQ(SaveRobotRules(), 0);
   EXPECT_EQ(botcore::test::ReadAll(m_file.string()), damaged);
 
-  // mended outside the program: the next start picks it up
-  Write(kRules);
-  RobotStart();
-  EXPECT_EQ(Chatterbot("nuqneH"), "nuqneH!");
-}
-
-TEST_F(Robot, StartBeginsAFreshConversation) {
+  // Mended outside the program: the next start picks it up, and each start
+  // begins a fresh conversation.
   Write("robot-rules 1\n"
         "rule <ask>\nactivation 0.5\npattern 100 ask\nresponse 'Iv SoH?\neffect + <name>\nend\n"
         "rule <name>\nactivation 0\npattern 100 *\nresponse nuqneH, $1!\nend\n");
+  RobotStart();
   EXPECT_EQ(Chatterbot("ask"), "'Iv SoH?");
   RobotStart();
   EXPECT_EQ(Chatterbot("Kor"), "jIyajbe'.\n(I do not understand.)");
