@@ -2,9 +2,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QThread>
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,60 +11,42 @@
 
 namespace {
 
-TEST(SingleInstanceTest, SecondCopyAsksTheFirstToComeForward) {
-  QTemporaryDir folder;
-  CSingleInstance first("vek-test", folder.path());
-  ASSERT_TRUE(first.RegisterUniqueInstance());
-  QSignalSpy raised(&first, &CSingleInstance::activationRequested);
-
-  CSingleInstance second("vek-test", folder.path());
-  EXPECT_FALSE(second.RegisterUniqueInstance());
-  EXPECT_FALSE(second.IsFirst());
-  EXPECT_TRUE(raised.wait(3000));
-  EXPECT_EQ(raised.count(), 1);
-
-  // Another program name is another lock.
-  CSingleInstance other("other-test", folder.path());
-  EXPECT_TRUE(other.RegisterUniqueInstance());
-}
-
-TEST(SingleInstanceTest, LockIsFreedWhenTheFirstEnds) {
-  QTemporaryDir folder;
-  {
-    CSingleInstance first("vek-test", folder.path());
-    ASSERT_TRUE(first.RegisterUniqueInstance());
-    EXPECT_TRUE(QFileInfo::exists(first.LockPath()));
-  }
-  CSingleInstance next("vek-test", folder.path());
-  EXPECT_TRUE(next.RegisterUniqueInstance());
-}
-
-TEST(SingleInstanceTest, LockOfACrashedCopyIsTakenOver) {
-  QTemporaryDir folder;
-  // A lock and a socket file left behind by a process that no longer runs.
+TEST(SingleInstanceTest, SecondCopyAsksTheFirstToComeForwardUntilItEnds) {
   const pid_t dead = fork();
   if (dead == 0) _exit(0);
   ASSERT_GT(dead, 0);
   waitpid(dead, nullptr, 0);
-  CSingleInstance probe("vek-test", folder.path());
-  ASSERT_TRUE(WriteFile(probe.LockPath(), QString("%1\nvek\n%2\n")
-                                              .arg(dead)
-                                              .arg(QSysInfo::machineHostName())
-                                              .toUtf8()));
-  ASSERT_TRUE(WriteFile(probe.SocketPath(), "stale"));
-  CSingleInstance first("vek-test", folder.path());
-  ASSERT_TRUE(first.RegisterUniqueInstance());
-  QSignalSpy raised(&first, &CSingleInstance::activationRequested);
-  CSingleInstance second("vek-test", folder.path());
-  EXPECT_FALSE(second.RegisterUniqueInstance());
-  EXPECT_TRUE(raised.wait(3000));
+  for (bool bStale : {false, true}) {
+    QTemporaryDir folder;
+    if (bStale) {
+      // A lock and a socket file left behind by a process that no longer runs.
+      CSingleInstance probe("vek-test", folder.path());
+      const QString lock = QString("%1\nvek\n%2\n").arg(dead).arg(QSysInfo::machineHostName());
+      ASSERT_TRUE(WriteFile(probe.LockPath(), lock.toUtf8()));
+      ASSERT_TRUE(WriteFile(probe.SocketPath(), "stale"));
+    }
+    {
+      CSingleInstance first("vek-test", folder.path());
+      ASSERT_TRUE(first.RegisterUniqueInstance()) << bStale;
+      EXPECT_TRUE(QFileInfo::exists(first.LockPath()));
+      QSignalSpy raised(&first, &CSingleInstance::activationRequested);
+      CSingleInstance second("vek-test", folder.path());
+      EXPECT_FALSE(second.RegisterUniqueInstance()) << bStale;
+      EXPECT_FALSE(second.IsFirst());
+      EXPECT_TRUE(raised.wait(3000)) << bStale;
+      EXPECT_EQ(raised.count(), 1);
+      // Another program name is another lock.
+      CSingleInstance other("other-test", folder.path());
+      EXPECT_TRUE(other.RegisterUniqueInstance());
+    }
+    CSingleInstance next("vek-test", folder.path());
+    EXPECT_TRUE(next.RegisterUniqueInstance()) << bStale;
+  }
 }
 
 TEST(SingleInstanceTest, SecondProgramEndsAtOnceAndTheFirstRuns) {
   QTemporaryDir home;
-  QDir(home.path()).mkpath("runtime");
-  QDir(home.path()).mkpath("config");
-  QDir(home.path()).mkpath("data");
+  for (const char* dir : {"runtime", "config", "data"}) QDir(home.path()).mkpath(dir);
   QFile::setPermissions(home.filePath("runtime"),
                         QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   ASSERT_TRUE(WriteTestLexicon(home.filePath("data/lexicon.klx")));
@@ -74,25 +54,24 @@ TEST(SingleInstanceTest, SecondProgramEndsAtOnceAndTheFirstRuns) {
   env.insert("QT_QPA_PLATFORM", "offscreen");
   env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
   env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-  const QStringList args = {"--data-dir", home.filePath("data")};
-
-  QProcess first;
-  first.setProcessEnvironment(env);
-  first.start(VEK_BINARY, args);
+  QProcess first, second;
+  for (QProcess* p : {&first, &second}) {
+    p->setProcessEnvironment(env);
+    p->setProgram(VEK_BINARY);
+    p->setArguments({"--data-dir", home.filePath("data")});
+  }
+  first.start();
   ASSERT_TRUE(first.waitForStarted());
   // The first copy listens once it holds the lock.
   const QString socket = home.filePath(QString("runtime/vekmor-%1.socket").arg(getuid()));
   for (int i = 0; i < 200 && !QFileInfo::exists(socket); ++i) QThread::msleep(50);
   ASSERT_TRUE(QFileInfo::exists(socket)) << first.readAllStandardError().toStdString();
 
-  QProcess second;
-  second.setProcessEnvironment(env);
-  second.start(VEK_BINARY, args);
+  second.start();
   ASSERT_TRUE(second.waitForFinished(10000));
   EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(second.exitCode(), 0);
   EXPECT_EQ(first.state(), QProcess::Running);
-
   first.terminate();
   EXPECT_TRUE(first.waitForFinished(10000));
 }

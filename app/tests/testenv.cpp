@@ -3,17 +3,23 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include "datafile/lexiconfile.h"
+#include "wordbank/lextsv.h"
 #include "mainframe.h"
 #include "vekapp.h"
 
-CMessageLog::CMessageLog(QMessageBox::StandardButton answer) {
-  SetVekMessageHook([this, answer](const VekMessage& m) {
+CMessageLog::CMessageLog(std::deque<QMessageBox::StandardButton> answers)
+    : m_answers(std::move(answers)) {
+  SetVekMessageHook([this](const VekMessage& m) {
     m_messages.push_back(m);
-    CVek99App* app = VekApp();
-    m_statusAtMessage << (app && app->GetMainFrame() ? app->GetMainFrame()->GetMessageText()
-                                                     : QString());
+    const CMainFrame* frame = VekApp() ? VekApp()->GetMainFrame() : nullptr;
+    m_statusAtMessage << (frame && frame->isVisible() ? frame->GetMessageText() : QString());
+    if (m_answers.empty()) return QMessageBox::Ok;
+    const auto answer = m_answers.front();
+    m_answers.pop_front();
     return answer;
   });
 }
@@ -28,17 +34,10 @@ QStringList CMessageLog::Texts() const {
 
 bool WriteTestLexicon(const QString& path) {
   CKLex lex;
-  CKWord word;
-  word.m_strWord = "tlhIngan";
-  word.m_strDefinition = "Klingon";
-  word.m_nPos = kPosNoun;
-  lex.Add(word);
-  word.m_strWord = "yaj";
-  word.m_strDefinition = "understand";
-  word.m_nPos = kPosVerb;
-  lex.Add(word);
   std::string error;
-  return datafile::SaveLexiconFile(path.toStdString(), lex, error);
+  return wordbank::ReadLexiconTsv("word\tpos\tdefinition\ntlhIngan\tnoun\tKlingon\n"
+                                  "yaj\tverb\tunderstand\n", lex, error) &&
+         datafile::SaveLexiconFile(path.toStdString(), lex, error);
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
@@ -62,3 +61,26 @@ QStringList FilesBelow(const QString& dir) {
 QString ConfigDir() { return qEnvironmentVariable("XDG_CONFIG_HOME"); }
 
 void ClearSettings() { QDir(ConfigDir() + "/Halden").removeRecursively(); }
+
+void AppTest::SetUp() {
+  ClearSettings();
+  ASSERT_TRUE(m_data.isValid());
+  ASSERT_TRUE(WriteTestLexicon(Data("lexicon.klx")));
+}
+
+void AppTest::Start(const QStringList& files) {
+  ASSERT_TRUE(m_app.InitInstance(Args() + files));
+  m_frame = m_app.GetMainFrame();
+}
+
+QAction* AppTest::Command(const char* id) const {
+  QAction* action = m_frame->Action(id);
+  EXPECT_NE(action, nullptr) << id;
+  return action;
+}
+
+QStringList AppTest::Titles() const {
+  QStringList titles;
+  for (QMdiSubWindow* w : m_frame->MdiArea()->subWindowList()) titles << w->windowTitle();
+  return titles;
+}

@@ -1,22 +1,33 @@
 #pragma once
 // Shared helpers of the program's tests: a private folder per test, message
-// boxes captured instead of shown, and small data files.
+// boxes captured instead of shown, small data files and a running program.
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <deque>
+#include <gtest/gtest.h>
 #include <vector>
 
 #include "messagebox.h"
+#include "vekapp.h"
 
-// Captures every message box while it lives and answers each with `answer`.
+class CMainFrame;
+class QAction;
+
+// Captures every message box while it lives and answers them from `answers`
+// in turn, Ok once the list is used up.
 class CMessageLog {
  public:
-  explicit CMessageLog(QMessageBox::StandardButton answer = QMessageBox::Ok);
+  explicit CMessageLog(std::deque<QMessageBox::StandardButton> answers = {});
   ~CMessageLog();
   QStringList Texts() const;
   std::vector<VekMessage> m_messages;
-  // The main window's status text at the moment of each message.
+  // The main window's status text at the moment of each message, empty while
+  // the window is hidden.
   QStringList m_statusAtMessage;
+
+ private:
+  std::deque<QMessageBox::StandardButton> m_answers;
 };
 
 // Writes a small valid lexicon file; returns false on failure.
@@ -29,3 +40,21 @@ QStringList FilesBelow(const QString& dir);
 QString ConfigDir();
 // Removes the program's settings so each test starts from none.
 void ClearSettings();
+
+// A data folder holding a small lexicon, no settings, and the program that
+// Start() runs on them, its message boxes logged.
+class AppTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void Start(const QStringList& files = {});
+  QString Data(const QString& name) const { return m_data.filePath(name); }
+  QStringList Args() const { return {"vek", "--data-dir", m_data.path()}; }
+  QAction* Command(const char* id) const;
+  // Titles of the document windows, oldest first.
+  QStringList Titles() const;
+
+  QTemporaryDir m_data;
+  CMessageLog m_log;
+  CVek99App m_app;
+  CMainFrame* m_frame = nullptr;
+};
