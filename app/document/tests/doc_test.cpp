@@ -1,31 +1,17 @@
 // Opening and saving: the RTF flag, the loss-of-formatting question and the file kinds.
 #include <QFile>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QTextBlock>
-#include <QTextFrame>
 #include <QTextDocument>
-#include <gtest/gtest.h>
+#include <QTextFrame>
 
 #include "doctestutil.h"
 #include "printing.h"
-#include "vekdoc.h"
-#include "vekview.h"
 
 namespace {
 
 constexpr char kQuestion[] =
     "This document contains formatting information that will be lost.  Continue?";
-
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 class DocTest : public ::testing::Test {
  protected:
@@ -48,6 +34,8 @@ class DocTest : public ::testing::Test {
     EXPECT_FALSE(view->GetDocument()->IsRtf());
     Select(*view, 0, 6);
     view->OnCharBold();
+    EXPECT_TRUE(view->GetDocument()->IsRtf());
+    EXPECT_TRUE(view->GetDocument()->IsModified());
     return view;
   }
 
@@ -56,46 +44,75 @@ class DocTest : public ::testing::Test {
   QString m_strSaveAsAnswer;
 };
 
-TEST_F(DocTest, FormattingSetsTheFlagAndSaveAsksBeforeLosingIt) {
+TEST_F(DocTest, SaveAndCloseAskBeforeLosingAnything) {
   auto view = FormattedTextDocument();
   CVek99Doc* doc = view->GetDocument();
-  EXPECT_TRUE(doc->IsRtf());
-  EXPECT_TRUE(doc->IsModified());
-
   // No: Save As with the text type first; cancelling it writes nothing.
   {
-    CAnswers answers({QMessageBox::No});
+    CMessageLog answers({QMessageBox::No});
     EXPECT_FALSE(view->OnFileSave());
-    EXPECT_EQ(answers.m_texts, QStringList{kQuestion});
+    EXPECT_EQ(answers.Texts(), QStringList{kQuestion});
   }
   ASSERT_EQ(m_requests.size(), 1u);
   EXPECT_EQ(m_requests[0].filters,
             (QStringList{"Text Files (*.txt)", "RTF Files (*.rtf)", "All Files (*)"}));
   EXPECT_EQ(m_requests[0].strDefaultExt, "txt");
-  EXPECT_EQ(Read(Path("a.txt")), "nuqneH Qapla'");
+  EXPECT_EQ(ReadFile(Path("a.txt")), "nuqneH Qapla'");
   EXPECT_TRUE(doc->IsModified());
 
   // Yes: plain text is written and the flag follows the name.
   view->moveCursor(QTextCursor::End);
   view->textCursor().insertText("!");
   {
-    CAnswers answers({QMessageBox::Yes});
+    CMessageLog answers({QMessageBox::Yes});
     EXPECT_TRUE(view->OnFileSave());
-    EXPECT_EQ(answers.m_texts, QStringList{kQuestion});
+    EXPECT_EQ(answers.Texts(), QStringList{kQuestion});
   }
-  EXPECT_EQ(Read(Path("a.txt")), "nuqneH Qapla'!");
+  EXPECT_EQ(ReadFile(Path("a.txt")), "nuqneH Qapla'!");
   EXPECT_FALSE(doc->IsRtf());
   EXPECT_FALSE(doc->IsModified());
+
+  // Closing a modified document asks; Cancel keeps it, No closes without saving.
+  auto untitled = MakeView("Hol");
+  untitled->textCursor().insertText("!");
+  {
+    CMessageLog cancel({QMessageBox::Cancel});
+    EXPECT_FALSE(untitled->SaveModified());
+    EXPECT_EQ(cancel.Texts(), QStringList{"Save changes to vek1?"});
+  }
+  {
+    CMessageLog no({QMessageBox::No});
+    EXPECT_TRUE(untitled->SaveModified());
+  }
+  EXPECT_EQ(m_requests.size(), 1u);
+  // An untitled document goes to Save As without a default extension.
+  EXPECT_FALSE(untitled->OnFileSave());
+  ASSERT_EQ(m_requests.size(), 2u);
+  EXPECT_TRUE(m_requests[1].strDefaultExt.isEmpty());
+  EXPECT_EQ(m_requests[1].filters.first(), "Text Files (*.txt)");
 }
 
-TEST_F(DocTest, SaveAsUnderRtfKeepsTheFormattingAndTakesTheName) {
+TEST_F(DocTest, SaveAsRtfKeepsTheFormattingAndAsTextAsksFirst) {
   auto view = FormattedTextDocument();
   CVek99Doc* doc = view->GetDocument();
+  // A failed save says so and keeps the flag and the name.
+  m_strSaveAsAnswer = Path("no-such-folder/e.txt");
+  {
+    CMessageLog yes({QMessageBox::Yes});
+    EXPECT_FALSE(view->OnFileSaveAs());
+    ASSERT_EQ(yes.m_messages.size(), 2u);
+    EXPECT_TRUE(yes.Texts()[1].startsWith("Failed to save document."));
+  }
+  EXPECT_TRUE(doc->IsRtf());
+  EXPECT_TRUE(doc->IsModified());
+  EXPECT_EQ(doc->GetPathName(), Path("a.txt"));
   m_strSaveAsAnswer = Path("b.rtf");
-  CAnswers answers;
-  EXPECT_TRUE(view->OnFileSaveAs());
-  EXPECT_TRUE(answers.m_texts.isEmpty());
-  EXPECT_TRUE(Read(Path("b.rtf")).startsWith("{\\rtf"));
+  {
+    CMessageLog answers;
+    EXPECT_TRUE(view->OnFileSaveAs());
+    EXPECT_TRUE(answers.Texts().isEmpty());
+  }
+  EXPECT_TRUE(ReadFile(Path("b.rtf")).startsWith("{\\rtf"));
   EXPECT_EQ(doc->GetPathName(), Path("b.rtf"));
   EXPECT_EQ(doc->GetTitle(), "b.rtf");
   EXPECT_TRUE(doc->IsRtf());
@@ -103,38 +120,21 @@ TEST_F(DocTest, SaveAsUnderRtfKeepsTheFormattingAndTakesTheName) {
 
   // The rich type now comes first; a .txt name asks, and No stops without writing.
   m_strSaveAsAnswer = Path("c.txt");
-  CAnswers no({QMessageBox::No});
-  EXPECT_FALSE(view->OnFileSaveAs());
-  EXPECT_EQ(no.m_texts, QStringList{kQuestion});
+  {
+    CMessageLog no({QMessageBox::No});
+    EXPECT_FALSE(view->OnFileSaveAs());
+    EXPECT_EQ(no.Texts(), QStringList{kQuestion});
+  }
   EXPECT_EQ(m_requests.back().filters.first(), "RTF Files (*.rtf)");
   EXPECT_EQ(m_requests.back().strDefaultExt, "rtf");
   EXPECT_FALSE(QFile::exists(Path("c.txt")));
   EXPECT_EQ(doc->GetPathName(), Path("b.rtf"));
-}
-
-TEST_F(DocTest, SavingRtfAsTextWithYesWritesPlainTextAndClearsTheFlag) {
-  auto view = FormattedTextDocument();
-  m_strSaveAsAnswer = Path("d.txt");
-  CAnswers yes({QMessageBox::Yes});
+  // Yes writes plain text and clears the flag.
+  CMessageLog yes({QMessageBox::Yes});
   EXPECT_TRUE(view->OnFileSaveAs());
-  EXPECT_EQ(Read(Path("d.txt")), "nuqneH Qapla'");
-  EXPECT_FALSE(view->GetDocument()->IsRtf());
-  // Reopened, the formatting is gone and the text is in the plain-text font.
-  CVek99Doc reopened;
-  ASSERT_TRUE(reopened.OnOpenDocument(Path("d.txt")));
-  EXPECT_EQ(reopened.GetDocument()->toPlainText(), "nuqneH Qapla'");
-}
-
-TEST_F(DocTest, FailedSaveSaysSoAndKeepsTheFlag) {
-  auto view = FormattedTextDocument();
-  m_strSaveAsAnswer = Path("no-such-folder/e.txt");
-  CAnswers answers({QMessageBox::Yes});
-  EXPECT_FALSE(view->OnFileSaveAs());
-  ASSERT_EQ(answers.m_texts.size(), 2);
-  EXPECT_TRUE(answers.m_texts[1].startsWith("Failed to save document."));
-  EXPECT_TRUE(view->GetDocument()->IsRtf());
-  EXPECT_TRUE(view->GetDocument()->IsModified());
-  EXPECT_EQ(view->GetDocument()->GetPathName(), Path("a.txt"));
+  EXPECT_EQ(ReadFile(Path("c.txt")), "nuqneH Qapla'");
+  EXPECT_FALSE(doc->IsRtf());
+  EXPECT_EQ(doc->GetPathName(), Path("c.txt"));
 }
 
 TEST_F(DocTest, PrintsInsideHalfInchMargins) {
@@ -145,29 +145,16 @@ TEST_F(DocTest, PrintsInsideHalfInchMargins) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(Path("out.pdf"));
   PrintDocument(*view->document(), printer);
-  const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Inch);
-  EXPECT_DOUBLE_EQ(margins.left(), 0.5);
-  EXPECT_DOUBLE_EQ(margins.top(), 0.5);
-  EXPECT_DOUBLE_EQ(margins.right(), 0.5);
-  EXPECT_DOUBLE_EQ(margins.bottom(), 0.5);
-  EXPECT_TRUE(Read(Path("out.pdf")).startsWith("%PDF"));
+  EXPECT_EQ(printer.pageLayout().margins(QPageLayout::Inch), QMarginsF(0.5, 0.5, 0.5, 0.5));
+  EXPECT_TRUE(ReadFile(Path("out.pdf")).startsWith("%PDF"));
   // The document shown is not touched by its printed copy.
   EXPECT_DOUBLE_EQ(view->document()->rootFrame()->frameFormat().margin(), margin);
   EXPECT_EQ(view->document()->pageSize(), pageSize);
 }
 
-TEST_F(DocTest, UntitledSaveGoesToSaveAsWithoutDefaultExtension) {
-  auto view = MakeView("Hol");
-  m_strSaveAsAnswer.clear();
-  EXPECT_FALSE(view->OnFileSave());
-  ASSERT_EQ(m_requests.size(), 1u);
-  EXPECT_TRUE(m_requests[0].strDefaultExt.isEmpty());
-  EXPECT_EQ(m_requests[0].filters.first(), "Text Files (*.txt)");
-}
-
 TEST_F(DocTest, RtfIsChosenByTheLastThreeLettersIgnoringCase) {
-  ASSERT_TRUE(Write(Path("BOLD.RTF"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 {\\b Qapla'} "
-                                      "batlh\\par}"));
+  ASSERT_TRUE(WriteFile(Path("BOLD.RTF"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 "
+                                          "{\\b Qapla'} batlh\\par}"));
   CVek99Doc doc;
   ASSERT_TRUE(doc.OnOpenDocument(Path("BOLD.RTF")));
   EXPECT_TRUE(doc.IsRtf());
@@ -190,8 +177,8 @@ TEST_F(DocTest, RtfIsChosenByTheLastThreeLettersIgnoringCase) {
 }
 
 TEST_F(DocTest, TextFilesAreUtf8OrElseWindows1252) {
-  ASSERT_TRUE(Write(Path("old.txt"), "Qapla\x92\r\nmaj\r"));
-  ASSERT_TRUE(Write(Path("new.txt"), "\xEF\xBB\xBFQapla\xE2\x80\x99\nmaj"));
+  ASSERT_TRUE(WriteFile(Path("old.txt"), "Qapla\x92\r\nmaj\r"));
+  ASSERT_TRUE(WriteFile(Path("new.txt"), "\xEF\xBB\xBFQapla\xE2\x80\x99\nmaj"));
   CVek99Doc oldDoc, newDoc;
   ASSERT_TRUE(oldDoc.OnOpenDocument(Path("old.txt")));
   ASSERT_TRUE(newDoc.OnOpenDocument(Path("new.txt")));
@@ -199,30 +186,15 @@ TEST_F(DocTest, TextFilesAreUtf8OrElseWindows1252) {
   EXPECT_EQ(newDoc.GetDocument()->toPlainText(), QString::fromUtf8("Qapla\u2019\nmaj"));
   // Written back as UTF-8.
   ASSERT_TRUE(oldDoc.OnSaveDocument(Path("old.txt")));
-  EXPECT_EQ(Read(Path("old.txt")), "Qapla\xE2\x80\x99\nmaj\n");
-}
+  EXPECT_EQ(ReadFile(Path("old.txt")), "Qapla\xE2\x80\x99\nmaj\n");
 
-TEST_F(DocTest, FailedOpenLeavesTheDocumentAlone) {
-  CVek99Doc doc;
-  doc.OnNewDocument("vek1");
+  // A failed open leaves the document alone.
   QString error;
-  EXPECT_FALSE(doc.OnOpenDocument(Path("missing.rtf"), &error));
+  EXPECT_FALSE(newDoc.OnOpenDocument(Path("missing.rtf"), &error));
   EXPECT_FALSE(error.isEmpty());
-  EXPECT_EQ(doc.GetTitle(), "vek1");
-  EXPECT_FALSE(doc.IsRtf());
-}
-
-TEST_F(DocTest, ClosingAModifiedDocumentAsksAndCancelKeepsIt) {
-  auto view = MakeView("Hol");
-  view->textCursor().insertText("!");
-  {
-    CAnswers cancel({QMessageBox::Cancel});
-    EXPECT_FALSE(view->SaveModified());
-    EXPECT_EQ(cancel.m_texts, QStringList{"Save changes to vek1?"});
-  }
-  CAnswers no({QMessageBox::No});
-  EXPECT_TRUE(view->SaveModified());
-  EXPECT_TRUE(m_requests.empty());
+  EXPECT_EQ(newDoc.GetTitle(), "new.txt");
+  EXPECT_EQ(newDoc.GetDocument()->toPlainText(), QString::fromUtf8("Qapla\u2019\nmaj"));
+  EXPECT_FALSE(newDoc.IsRtf());
 }
 
 }  // namespace

@@ -3,9 +3,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "messagebox.h"
-#include "vekdoc.h"
-#include "vekview.h"
+#include "charformat.h"
 
 std::unique_ptr<CVek99View> MakeView(const QString& text) {
   auto* doc = new CVek99Doc;
@@ -19,22 +17,19 @@ std::unique_ptr<CVek99View> MakeView(const QString& text) {
   return view;
 }
 
-CAnswers::CAnswers(std::deque<QMessageBox::StandardButton> answers)
-    : m_answers(std::move(answers)) {
-  SetVekMessageHook([this](const VekMessage& m) {
-    m_texts << m.strText;
-    if (m_answers.empty()) return QMessageBox::Ok;
-    const auto answer = m_answers.front();
-    m_answers.pop_front();
-    return answer;
-  });
-}
-
-CAnswers::~CAnswers() { SetVekMessageHook({}); }
-
 void Select(CVek99View& view, int start, int end) {
   QTextCursor cursor(view.document());
   cursor.setPosition(start);
   cursor.setPosition(end, QTextCursor::KeepAnchor);
   view.setTextCursor(cursor);
+}
+
+QTextCharFormat FormatAt(const CVek99View& view, int pos) {
+  QTextCursor cursor(view.document());
+  cursor.setPosition(pos + 1);
+  return cursor.charFormat();
+}
+
+QString FaceAt(const CVek99View& view, int pos) {
+  return EffectiveFace(FormatAt(view, pos), *view.document());
 }

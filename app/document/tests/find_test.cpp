@@ -1,56 +1,49 @@
 // Find, Find Next and Replace.
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextDocument>
-#include <gtest/gtest.h>
 
 #include "doctestutil.h"
 #include "findreplace.h"
-#include "vekdoc.h"
-#include "vekview.h"
 
 namespace {
 
-CFindOptions Find(const QString& text) {
+CFindOptions Find(const QString& text, const QString& replace = QString()) {
   CFindOptions options;
   options.strFind = text;
+  options.strReplace = replace;
   return options;
 }
 
 TEST(FindTest, CaseWholeWordsAndDirection) {
   auto view = MakeView("Qapla' qapla' Qaplaz qapla'");
-  CFindOptions options = Find("qapla");
-  ASSERT_TRUE(FindNextIn(*view, options));
-  EXPECT_EQ(view->textCursor().selectionStart(), 0);
-  options.bMatchCase = true;
-  ASSERT_TRUE(FindNextIn(*view, options));
-  EXPECT_EQ(view->textCursor().selectionStart(), 7);
-  ASSERT_TRUE(FindNextIn(*view, options));
-  EXPECT_EQ(view->textCursor().selectionStart(), 21);
-  // Round the end, back to the first.
-  ASSERT_TRUE(FindNextIn(*view, options));
-  EXPECT_EQ(view->textCursor().selectionStart(), 7);
-  options.bUp = true;
-  ASSERT_TRUE(FindNextIn(*view, options));
-  EXPECT_EQ(view->textCursor().selectionStart(), 21);
-
-  options = Find("Qapla");
-  options.bWholeWord = true;
-  options.bMatchCase = true;
-  view->moveCursor(QTextCursor::Start);
-  ASSERT_TRUE(FindNextIn(*view, options));
-  ASSERT_TRUE(FindNextIn(*view, options));
-  // "Qaplaz" is no whole word: back at the first.
-  EXPECT_EQ(view->textCursor().selectionStart(), 0);
-  EXPECT_FALSE(FindNextIn(*view, Find("ghoti")));
-  EXPECT_FALSE(FindNextIn(*view, Find("")));
+  struct Row {
+    const char* find;
+    bool bMatchCase, bWholeWord, bUp;
+    int expected;  // start of the match found from the last one, -1 for none
+  };
+  const Row rows[] = {
+      {"qapla", false, false, false, 0},  {"qapla", true, false, false, 7},
+      {"qapla", true, false, false, 21},  {"qapla", true, false, false, 7},  // round the end
+      {"qapla", true, false, true, 21},   {"Qapla", true, true, false, 0},
+      {"Qapla", true, true, false, 0},  // "Qaplaz" is no whole word
+      {"ghoti", false, false, false, -1}, {"", false, false, false, -1},
+  };
+  for (const Row& r : rows) {
+    CFindOptions options = Find(r.find);
+    options.bMatchCase = r.bMatchCase;
+    options.bWholeWord = r.bWholeWord;
+    options.bUp = r.bUp;
+    EXPECT_EQ(FindNextIn(*view, options), r.expected >= 0) << &r - rows;
+    if (r.expected >= 0) {
+      EXPECT_EQ(view->textCursor().selectionStart(), r.expected) << &r - rows;
+    }
+  }
 }
 
-TEST(FindTest, ReplaceAllIsOneUndoStep) {
+TEST(FindTest, ReplaceAllIsOneUndoStepAndReplaceFindsFirst) {
   auto view = MakeView("a ba a\nab a");
-  CFindOptions options = Find("a");
-  options.strReplace = "aa";
+  CFindOptions options = Find("a", "aa");
   options.bWholeWord = true;
   EXPECT_EQ(ReplaceAllIn(*view, options), 3);
   EXPECT_EQ(view->toPlainText(), "aa ba aa\nab aa");
@@ -59,16 +52,12 @@ TEST(FindTest, ReplaceAllIsOneUndoStep) {
   EXPECT_EQ(view->toPlainText(), "a ba a\nab a");
   EXPECT_FALSE(view->document()->isUndoAvailable());
   EXPECT_EQ(ReplaceAllIn(*view, Find("x")), 0);
-}
 
-TEST(FindTest, ReplaceChangesTheMatchThenFindsTheNext) {
-  auto view = MakeView("Hol Hol Hol");
-  CFindOptions options = Find("Hol");
-  options.strReplace = "ghol";
+  view = MakeView("Hol Hol Hol");
   // Nothing selected yet: the first press only finds.
-  ASSERT_TRUE(ReplaceNextIn(*view, options));
+  ASSERT_TRUE(ReplaceNextIn(*view, Find("Hol", "ghol")));
   EXPECT_EQ(view->toPlainText(), "Hol Hol Hol");
-  ASSERT_TRUE(ReplaceNextIn(*view, options));
+  ASSERT_TRUE(ReplaceNextIn(*view, Find("Hol", "ghol")));
   EXPECT_EQ(view->toPlainText(), "ghol Hol Hol");
   EXPECT_EQ(view->textCursor().selectionStart(), 5);
 }
@@ -76,18 +65,16 @@ TEST(FindTest, ReplaceChangesTheMatchThenFindsTheNext) {
 TEST(FindTest, DialogWorksOnItsTargetAndSaysWhenNothingIsFound) {
   auto view = MakeView("maj maj");
   CFindReplaceDlg dialog(true, [&view]() -> QTextEdit* { return view.get(); });
-  CFindOptions options = Find("maj");
-  options.strReplace = "QaQ";
-  dialog.SetOptions(options);
+  dialog.SetOptions(Find("maj", "QaQ"));
   CFindOptions seen;
   QObject::connect(&dialog, &CFindReplaceDlg::optionsChanged,
                    [&seen](const CFindOptions& o) { seen = o; });
-  CAnswers answers;
+  CMessageLog answers;
   dialog.OnReplaceAll();
   EXPECT_EQ(view->toPlainText(), "QaQ QaQ");
   EXPECT_EQ(seen.strReplace, "QaQ");
   dialog.OnFindNext();
-  EXPECT_EQ(answers.m_texts, QStringList{"Cannot find the string 'maj'."});
+  EXPECT_EQ(answers.Texts(), QStringList{"Cannot find the string 'maj'."});
   // An empty search cannot be started.
   dialog.findChild<QLineEdit*>("findWhat")->clear();
   for (QPushButton* button : dialog.findChildren<QPushButton*>())

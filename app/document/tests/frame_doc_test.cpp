@@ -9,95 +9,67 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 #include "doccommands.h"
 #include "doctestutil.h"
 #include "mainframe.h"
-#include "testenv.h"
-#include "vekapp.h"
-#include "vekdoc.h"
-#include "vekview.h"
 
 namespace {
 
-class FrameDocTest : public ::testing::Test {
+class FrameDocTest : public AppTest {
  protected:
-  void SetUp() override {
-    ClearSettings();
-    ASSERT_TRUE(m_data.isValid());
-    ASSERT_TRUE(WriteTestLexicon(m_data.filePath("lexicon.klx")));
-  }
-  void Start(QStringList files = {}) {
-    ASSERT_TRUE(m_app.InitInstance(QStringList{"vek", "--data-dir", m_data.path()} + files));
-    m_frame = m_app.GetMainFrame();
-    m_docs = m_frame->DocCommands();
-  }
+  CDocCommands* Docs() const { return m_frame->DocCommands(); }
   QString MakeFile(const QString& name, const QByteArray& bytes) {
-    const QString path = m_data.filePath(name);
-    EXPECT_TRUE(WriteFile(path, bytes));
-    return path;
+    EXPECT_TRUE(WriteFile(Data(name), bytes));
+    return Data(name);
   }
-  QStringList Titles() const {
-    QStringList titles;
-    for (QMdiSubWindow* w : m_frame->MdiArea()->subWindowList()) titles << w->windowTitle();
-    return titles;
-  }
-
-  QTemporaryDir m_data;
-  CVek99App m_app;
-  CMainFrame* m_frame = nullptr;
-  CDocCommands* m_docs = nullptr;
 };
 
 TEST_F(FrameDocTest, CommandsFollowTheActiveViewAndItsSelection) {
   Start();
-  EXPECT_FALSE(m_frame->Action("ID_FILE_SAVE")->isEnabled());
-  EXPECT_TRUE(m_frame->Action("ID_FILE_OPEN")->isEnabled());
-  m_frame->Action("ID_FILE_NEW")->trigger();
-  CVek99View* view = m_docs->ActiveView();
+  EXPECT_FALSE(Command("ID_FILE_SAVE")->isEnabled());
+  EXPECT_TRUE(Command("ID_FILE_OPEN")->isEnabled());
+  Command("ID_FILE_NEW")->trigger();
+  CVek99View* view = Docs()->ActiveView();
   ASSERT_NE(view, nullptr);
-  EXPECT_TRUE(m_frame->Action("ID_FILE_SAVE")->isEnabled());
-  EXPECT_FALSE(m_frame->Action("ID_EDIT_COPY")->isEnabled());
+  EXPECT_TRUE(Command("ID_FILE_SAVE")->isEnabled());
+  EXPECT_FALSE(Command("ID_EDIT_COPY")->isEnabled());
   EXPECT_EQ(m_frame->FontNameBox()->currentText(), "Courier New");
   EXPECT_EQ(m_frame->FontSizeBox()->currentText(), "10");
 
   view->textCursor().insertText("Qapla' batlh");
   Select(*view, 0, 6);
-  EXPECT_TRUE(m_frame->Action("ID_EDIT_COPY")->isEnabled());
-  m_frame->Action("ID_CHAR_BOLD")->trigger();
-  EXPECT_TRUE(m_frame->Action("ID_CHAR_BOLD")->isChecked());
-  m_frame->Action("ID_FONT_LARGER")->trigger();
+  EXPECT_TRUE(Command("ID_EDIT_COPY")->isEnabled());
+  Command("ID_CHAR_BOLD")->trigger();
+  EXPECT_TRUE(Command("ID_CHAR_BOLD")->isChecked());
+  Command("ID_FONT_LARGER")->trigger();
   EXPECT_EQ(m_frame->FontSizeBox()->currentText(), "12");
   // A size the list lacks is added at its end.
-  for (int i = 0; i < 12; ++i) m_frame->Action("ID_FONT_LARGER")->trigger();
+  for (int i = 0; i < 12; ++i) Command("ID_FONT_LARGER")->trigger();
   EXPECT_EQ(m_frame->FontSizeBox()->currentText(), "36");
   EXPECT_EQ(m_frame->FontSizeBox()->itemText(m_frame->FontSizeBox()->count() - 1), "36");
   // Choosing in the boxes formats the selection.
-  const int index = m_frame->FontSizeBox()->findText("14");
-  emit m_frame->FontSizeBox()->activated(index);
+  emit m_frame->FontSizeBox()->activated(m_frame->FontSizeBox()->findText("14"));
   EXPECT_EQ(view->GetSelectionFormat().pointSize, 14.0);
 
-  CAnswers answers({QMessageBox::Yes});
-  m_frame->Action("ID_FORMAT_PIQAD")->trigger();
-  EXPECT_TRUE(m_frame->Action("ID_FORMAT_PIQAD")->isChecked());
+  Command("ID_FORMAT_PIQAD")->trigger();
+  EXPECT_TRUE(Command("ID_FORMAT_PIQAD")->isChecked());
   EXPECT_EQ(view->toPlainText(), "QAPLA' batlh");
   EXPECT_EQ(m_frame->FontNameBox()->currentText(), "KLIPIqaDmey");
-  m_frame->Action("ID_EDIT_UNDO")->trigger();
+  Command("ID_EDIT_UNDO")->trigger();
   EXPECT_EQ(view->toPlainText(), "Qapla' batlh");
-  EXPECT_FALSE(m_frame->Action("ID_LANGUAGE_SPELLCHECK")->isEnabled());
-  EXPECT_FALSE(m_frame->Action("ID_FILE_ANALYZE")->isEnabled());
-  EXPECT_TRUE(answers.m_texts.isEmpty());
+  EXPECT_FALSE(Command("ID_LANGUAGE_SPELLCHECK")->isEnabled());
+  EXPECT_FALSE(Command("ID_FILE_ANALYZE")->isEnabled());
+  EXPECT_TRUE(m_log.m_messages.empty());
   view->GetDocument()->SetModifiedFlag(false);
 }
 
 TEST_F(FrameDocTest, FormatKeysReachTheViewAndTabStaysText) {
   Start();
-  m_frame->Action("ID_FILE_NEW")->trigger();
-  CVek99View* view = m_docs->ActiveView();
+  Command("ID_FILE_NEW")->trigger();
+  CVek99View* view = Docs()->ActiveView();
   ASSERT_NE(view, nullptr);
   m_frame->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame));
@@ -109,13 +81,11 @@ TEST_F(FrameDocTest, FormatKeysReachTheViewAndTabStaysText) {
   QTest::keyClick(view, Qt::Key_B, Qt::ControlModifier);
   QTest::keyClicks(view, "b");
   EXPECT_EQ(view->toPlainText(), "a\tb");
-  Select(*view, 0, 1);
-  EXPECT_EQ(view->GetSelectionFormat().italic, true);
-  Select(*view, 1, 2);
-  EXPECT_EQ(view->GetSelectionFormat().italic, true);
-  Select(*view, 2, 3);
-  EXPECT_EQ(view->GetSelectionFormat().italic, false);
-  EXPECT_EQ(view->GetSelectionFormat().bold, true);
+  for (int i = 0; i < 3; ++i) {
+    Select(*view, i, i + 1);
+    EXPECT_EQ(view->GetSelectionFormat().italic, i < 2) << i;
+    EXPECT_EQ(view->GetSelectionFormat().bold, i == 2) << i;
+  }
   QTest::keyClick(view, Qt::Key_Period, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(view->GetSelectionFormat().pointSize, 12.5);
   QTest::keyClick(view, Qt::Key_Comma, Qt::ControlModifier | Qt::ShiftModifier);
@@ -128,28 +98,27 @@ TEST_F(FrameDocTest, RecentFilesKeepTheLastFourNewestFirst) {
   Start();
   QStringList paths;
   for (int i = 1; i <= 5; ++i) paths << MakeFile(QString("f%1.txt").arg(i), "Hol");
-  for (const QString& path : paths) ASSERT_NE(m_docs->OpenDocumentFile(path), nullptr);
-  EXPECT_EQ(m_docs->RecentFiles(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
-  EXPECT_TRUE(m_frame->Action("ID_FILE_MRU_FILE1")->text().startsWith("&1 "));
-  EXPECT_TRUE(m_frame->Action("ID_FILE_MRU_FILE1")->text().endsWith("f5.txt"));
+  for (const QString& path : paths) ASSERT_NE(Docs()->OpenDocumentFile(path), nullptr);
+  EXPECT_EQ(Docs()->RecentFiles(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
+  EXPECT_TRUE(Command("ID_FILE_MRU_FILE1")->text().startsWith("&1 "));
+  EXPECT_TRUE(Command("ID_FILE_MRU_FILE1")->text().endsWith("f5.txt"));
   QSettings profile("Halden", "Vekmor for Windows 2.1");
   EXPECT_EQ(profile.value("Recent File List/File1").toString(), paths[4]);
   EXPECT_EQ(profile.value("Recent File List/File4").toString(), paths[1]);
 
   // Opening an open file again brings its window forward.
   const int windows = int(m_frame->MdiArea()->subWindowList().size());
-  m_docs->OpenDocumentFile(paths[2]);
+  Docs()->OpenDocumentFile(paths[2]);
   EXPECT_EQ(m_frame->MdiArea()->subWindowList().size(), windows);
-  EXPECT_EQ(m_docs->ActiveView()->GetDocument()->GetPathName(), paths[2]);
+  EXPECT_EQ(Docs()->ActiveView()->GetDocument()->GetPathName(), paths[2]);
 
   // A file that has gone leaves the list after its message.
   m_frame->MdiArea()->closeAllSubWindows();
   QFile::remove(paths[3]);
-  CAnswers answers;
-  EXPECT_EQ(m_docs->OpenDocumentFile(paths[3]), nullptr);
-  ASSERT_EQ(answers.m_texts.size(), 1);
-  EXPECT_TRUE(answers.m_texts[0].startsWith("Failed to open document."));
-  EXPECT_FALSE(m_docs->RecentFiles().contains(paths[3]));
+  EXPECT_EQ(Docs()->OpenDocumentFile(paths[3]), nullptr);
+  ASSERT_EQ(m_log.m_messages.size(), 1u);
+  EXPECT_TRUE(m_log.Texts()[0].startsWith("Failed to open document."));
+  EXPECT_FALSE(Docs()->RecentFiles().contains(paths[3]));
 }
 
 TEST_F(FrameDocTest, FilesFromTheCommandLineAndFromDrops) {
@@ -157,8 +126,8 @@ TEST_F(FrameDocTest, FilesFromTheCommandLineAndFromDrops) {
   const QString text = MakeFile("notes.txt", "nuqneH");
   Start({rich});
   EXPECT_EQ(Titles(), QStringList{"Batlh.RTF"});
-  EXPECT_TRUE(m_docs->ActiveView()->GetDocument()->IsRtf());
-  EXPECT_TRUE(m_docs->ActiveView()->textCursor().document()->toPlainText().startsWith("batlh"));
+  EXPECT_TRUE(Docs()->ActiveView()->GetDocument()->IsRtf());
+  EXPECT_TRUE(Docs()->ActiveView()->toPlainText().startsWith("batlh"));
 
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(text)});
@@ -168,7 +137,7 @@ TEST_F(FrameDocTest, FilesFromTheCommandLineAndFromDrops) {
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(m_frame, &drop);
   EXPECT_EQ(Titles(), (QStringList{"Batlh.RTF", "notes.txt"}));
-  EXPECT_FALSE(m_docs->ActiveView()->GetDocument()->IsRtf());
+  EXPECT_FALSE(Docs()->ActiveView()->GetDocument()->IsRtf());
 }
 
 }  // namespace

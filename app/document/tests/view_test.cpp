@@ -1,33 +1,12 @@
-// Character formatting in the view: the effects, grow and shrink, and keys.
+// Character formatting in the view: the effects, grow and shrink, and pasting.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QTest>
-#include <QTextBlock>
 #include <QTextDocument>
-#include <gtest/gtest.h>
 
 #include "doctestutil.h"
-#include "vekdoc.h"
-#include "vekview.h"
 
 namespace {
-
-QTextCharFormat FormatAt(const CVek99View& view, int pos) {
-  QTextCursor cursor(view.document());
-  cursor.setPosition(pos + 1);
-  return cursor.charFormat();
-}
-
-// Sets the size of [start, end) directly, as a file would have it.
-void SetSize(CVek99View& view, int start, int end, qreal size) {
-  QTextCursor cursor(view.document());
-  cursor.setPosition(start);
-  cursor.setPosition(end, QTextCursor::KeepAnchor);
-  QTextCharFormat format;
-  format.setFontPointSize(size);
-  cursor.mergeCharFormat(format);
-}
 
 TEST(ViewTest, GrowAndShrinkStopAtTheirBounds) {
   struct Case {
@@ -38,9 +17,12 @@ TEST(ViewTest, GrowAndShrinkStopAtTheirBounds) {
   for (const Case& c : {Case{71, true, 73}, Case{72, true, 72}, Case{9, false, 7},
                         Case{8, false, 8}, Case{10.5, true, 12.5}}) {
     auto view = MakeView("Qapla' batlh");
-    SetSize(*view, 0, 6, c.from);
-    view->GetDocument()->SetModifiedFlag(false);
+    // The size set directly, as a file would have it.
+    QTextCharFormat size;
+    size.setFontPointSize(c.from);
     Select(*view, 0, 6);
+    view->textCursor().mergeCharFormat(size);
+    view->GetDocument()->SetModifiedFlag(false);
     c.bGrow ? view->OnFontLarger() : view->OnFontSmaller();
     EXPECT_DOUBLE_EQ(FormatAt(*view, 0).fontPointSize(), c.expected) << c.from;
     EXPECT_DOUBLE_EQ(FormatAt(*view, 5).fontPointSize(), c.expected) << c.from;
@@ -57,8 +39,8 @@ TEST(ViewTest, SizeChangeOnMixedFacesKeepsEachFace) {
   Select(*view, 0, 12);
   EXPECT_FALSE(view->GetSelectionFormat().face.has_value());
   view->SetSelectionPointSize(14);
-  EXPECT_EQ(EffectiveFace(FormatAt(*view, 0), *view->document()), "Serif");
-  EXPECT_EQ(EffectiveFace(FormatAt(*view, 10), *view->document()), "Courier New");
+  EXPECT_EQ(FaceAt(*view, 0), "Serif");
+  EXPECT_EQ(FaceAt(*view, 10), "Courier New");
   EXPECT_EQ(view->GetSelectionFormat().pointSize, 14.0);
 }
 
@@ -80,26 +62,6 @@ TEST(ViewTest, EffectsToggleOverTheWholeSelection) {
   EXPECT_EQ(view->GetSelectionFormat().underline, true);
   EXPECT_TRUE(view->GetDocument()->IsModified());
   EXPECT_TRUE(view->GetDocument()->IsRtf());
-}
-
-TEST(ViewTest, TabInsertsATabAndLeavesItalicAlone) {
-  auto view = MakeView("Hol");
-  view->show();
-  view->moveCursor(QTextCursor::End);
-  QTest::keyClick(view.get(), Qt::Key_Tab);
-  QTest::keyClicks(view.get(), "x");
-  EXPECT_EQ(view->toPlainText(), "Hol\tx");
-  EXPECT_FALSE(FormatAt(*view, 4).fontItalic());
-  EXPECT_FALSE(view->GetDocument()->IsRtf());
-}
-
-TEST(ViewTest, NewDocumentIsPlainCourierNewTenAndAHalf) {
-  auto view = MakeView();
-  const CSelFormat format = view->GetSelectionFormat();
-  EXPECT_EQ(format.face, "Courier New");
-  EXPECT_EQ(format.pointSize, 10.5);
-  EXPECT_FALSE(view->GetDocument()->IsRtf());
-  EXPECT_FALSE(view->GetDocument()->IsModified());
 }
 
 TEST(ViewTest, PlainDocumentsTakePastedTextWithoutFormatting) {

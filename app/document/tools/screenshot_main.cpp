@@ -1,6 +1,7 @@
 // Starts the program with the documents named on the command line, tiles
 // their windows and writes a picture of the screen with ImageMagick's import:
 //   vekdoc_screenshot OUT.png --data-dir DIR FILE...
+// Not built by default: cmake --build BUILD --target vekdoc_screenshot
 #include <QAction>
 #include <QApplication>
 #include <QMdiArea>
