@@ -1,6 +1,7 @@
 #include "morphan/report.h"
 
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 namespace morphan {
 
@@ -43,6 +44,25 @@ std::string ReportPiece(CKlingonParser& parser, const std::string& piece, std::s
   std::string out;
   for (const auto& r : results) out.append(ReadingLine(r)).append(eol);
   return out;
+}
+
+std::string PieceJson(CKlingonParser& parser, const std::string& piece) {
+  nlohmann::json readings = nlohmann::json::array();
+  if (!piece.empty()) {
+    std::vector<CParseResult> results;
+    parser.ParseWord(piece, results);
+    for (const auto& r : results) {
+      readings.push_back({{"pos", r.m_strPos},
+                          {"word", r.m_strWord},
+                          {"key", r.m_strKey},
+                          {"gloss", r.m_strGloss},
+                          {"score", r.m_dScore},
+                          {"errors", r.m_lstErrors},
+                          {"suggestions", r.m_lstSuggestions}});
+    }
+  }
+  return nlohmann::json{{"input", piece}, {"readings", readings}}.dump(
+      -1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 std::string ReportText(CKlingonParser& parser, std::string_view text, std::string_view eol) {

@@ -5,10 +5,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "morphan/klingonparser.h"
+#include "morphan/report.h"
 #include "wordbank/lextsv.h"
 
 namespace {
@@ -33,21 +33,6 @@ std::vector<std::string> Lines(const fs::path& p, bool skipComments) {
   return out;
 }
 
-std::string AnalysisLine(CKlingonParser& parser, const std::string& word) {
-  nlohmann::json readings = nlohmann::json::array();
-  std::vector<CParseResult> results;
-  parser.ParseWord(word, results);
-  for (const auto& r : results)
-    readings.push_back({{"pos", r.m_strPos},
-                        {"word", r.m_strWord},
-                        {"key", r.m_strKey},
-                        {"gloss", r.m_strGloss},
-                        {"score", r.m_dScore},
-                        {"errors", r.m_lstErrors},
-                        {"suggestions", r.m_lstSuggestions}});
-  return nlohmann::json{{"input", word}, {"readings", readings}}.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
-
 std::vector<std::string> Folders() {
   std::vector<std::string> names;
   for (const auto& e : fs::directory_iterator(VEK_FIXTURES_DIR))
@@ -69,7 +54,7 @@ TEST_P(Golden, ReadingsMatch) {
   CKlingonParser parser;
   parser.m_pLexicon = &lex;
   for (size_t i = 0; i < words.size(); ++i)
-    EXPECT_EQ(AnalysisLine(parser, words[i]), expected[i]) << "word " << words[i];
+    EXPECT_EQ(morphan::PieceJson(parser, words[i]), expected[i]) << "word " << words[i];
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, Golden, ::testing::ValuesIn(Folders()),

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <iostream>
 #include <iterator>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -19,24 +18,6 @@ int Usage(const std::string& why) {
   std::cerr << "vek-analyze: " << why
             << " (usage: vek-analyze [--lexicon FILE] [--json] WORD... | --file TEXTFILE)\n";
   return 2;
-}
-
-nlohmann::json PieceJson(CKlingonParser& parser, const std::string& piece) {
-  nlohmann::json readings = nlohmann::json::array();
-  if (!piece.empty()) {
-    std::vector<CParseResult> results;
-    parser.ParseWord(piece, results);
-    for (const auto& r : results) {
-      readings.push_back({{"pos", r.m_strPos},
-                          {"word", r.m_strWord},
-                          {"key", r.m_strKey},
-                          {"gloss", r.m_strGloss},
-                          {"score", r.m_dScore},
-                          {"errors", r.m_lstErrors},
-                          {"suggestions", r.m_lstSuggestions}});
-    }
-  }
-  return {{"input", piece}, {"readings", readings}};
 }
 
 }  // namespace
@@ -92,7 +73,7 @@ int main(int argc, char** argv) {
   parser.m_pLexicon = &lexicon;
   std::string out;
   for (const auto& piece : pieces) {
-    if (json) out += PieceJson(parser, piece).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    if (json) out += morphan::PieceJson(parser, piece) + "\n";
     else out += morphan::ReportPiece(parser, piece, "\n");
     if (out.size() > (1 << 16)) {
       std::fwrite(out.data(), 1, out.size(), stdout);

@@ -20,6 +20,11 @@ std::string ReadingLine(const CParseResult& result);
 // "X: piece: *** not found ***" without readings, a bare `eol` for an empty piece.
 std::string ReportPiece(CKlingonParser& parser, const std::string& piece, std::string_view eol);
 
+// One JSON object for one piece and its readings (none for an empty piece):
+// {"input", "readings": [{"pos", "word", "key", "gloss", "score", "errors",
+// "suggestions"}]}, keys sorted, no line end; the score round-trips exactly.
+std::string PieceJson(CKlingonParser& parser, const std::string& piece);
+
 // The report of a whole text.
 std::string ReportText(CKlingonParser& parser, std::string_view text, std::string_view eol);
 
