@@ -159,13 +159,8 @@ void CParsedNoun::CheckProperties(const CKWord& entry, const NounSuffix& s,
 int CParsedNoun::Parse(const std::string& word, const CKWord& entry) {
   if (entry.m_nPos != kPosNoun && entry.m_nPos != kPosPronoun) return 0;
   const std::string& root = entry.m_strWord;
-  if (!word.starts_with(root)) return 0;
-
-  m_strWord = word;
-  m_dScore = 1.0;
-  m_strDefinition = entry.m_strDefinition;
-  m_strRoot = root;
-  std::string_view rest = std::string_view(word).substr(root.size());
+  std::string_view rest;
+  if (!StartOnRoot(word, entry, rest)) return 0;
 
   const NounSuffix* previous = nullptr;
   while (!rest.empty()) {

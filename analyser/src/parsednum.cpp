@@ -75,13 +75,8 @@ int CParsedNum::Parse(const std::string& word, const CKWord& entry) {
   // Clear() of the base resets the code; a number reading is always a number.
   m_nPosCode = kPosNumber;
   const std::string& root = entry.m_strWord;
-  if (!word.starts_with(root)) return 0;
-
-  m_strWord = word;
-  m_dScore = 1.0;
-  m_strDefinition = entry.m_strDefinition;
-  m_strRoot = root;
-  std::string_view rest = std::string_view(word).substr(root.size());
+  std::string_view rest;
+  if (!StartOnRoot(word, entry, rest)) return 0;
   if (rest.empty()) return 1;
 
   if (rest.starts_with("maH")) {

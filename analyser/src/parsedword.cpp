@@ -20,6 +20,17 @@ int CParsedWord::Parse(const std::string& word, const CKWord& entry) {
   return 1;
 }
 
+bool CParsedWord::StartOnRoot(const std::string& word, const CKWord& entry,
+                              std::string_view& rest) {
+  if (!word.starts_with(entry.m_strWord)) return false;
+  m_strWord = word;
+  m_dScore = 1.0;
+  m_strDefinition = entry.m_strDefinition;
+  m_strRoot = entry.m_strWord;
+  rest = std::string_view(word).substr(entry.m_strWord.size());
+  return true;
+}
+
 const char* CParsedWord::PosTag(int32_t code) {
   static constexpr const char* kTags[] = {"N", "V", "P", "ADV", "NUM", "CONJ", "EXCL", "Q"};
   return code >= 0 && code < 8 ? kTags[code] : "X";

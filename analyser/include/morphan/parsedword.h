@@ -2,6 +2,7 @@
 // The analysis record of an uninflected word, and the base of the noun, verb
 // and number analyses.
 #include <string>
+#include <string_view>
 
 #include "wordbank/kword.h"
 
@@ -34,4 +35,11 @@ class CParsedWord {
 
   int HasErrors() const { return !m_lstErrors.empty(); }
   int HasSuggestions() const { return !m_lstSuggestions.empty(); }
+
+ protected:
+  // For analyses of a root followed by suffixes: when `word` begins with the
+  // entry's word, takes the word, root, definition and a score of 1.0, sets
+  // `rest` to what follows the root (a view into `word`) and returns true;
+  // otherwise changes nothing.
+  bool StartOnRoot(const std::string& word, const CKWord& entry, std::string_view& rest);
 };
