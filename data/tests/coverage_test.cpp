@@ -12,53 +12,27 @@
 
 namespace {
 
-// The sentences, one a line, without comment and blank lines.
-std::vector<std::string> Sentences() {
-  std::vector<std::string> out;
-  std::istringstream in(datatest::ReadFile(VEK_SENTENCES_TXT));
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#') continue;
-    out.push_back(line);
-  }
-  return out;
-}
-
-TEST(LexiconCoverage, SentencesAreCleanText) {
-  // Punctuation or doubled blanks would be counted against the lexicon.
-  const std::string letters = "abcDeghHIjlmnopqQrStuvwy'";
-  const auto sentences = Sentences();
-  EXPECT_GE(sentences.size(), 150u);
-  for (const auto& s : sentences) {
-    EXPECT_EQ(s.find_first_not_of(letters + " "), std::string::npos) << s;
-    EXPECT_EQ(s.find("  "), std::string::npos) << s;
-    EXPECT_NE(s.front(), ' ') << s;
-    EXPECT_NE(s.back(), ' ') << s;
-  }
-}
-
 TEST(LexiconCoverage, AlmostEveryWordOfEverydaySentencesReadsCleanly) {
   CKLex lex = datatest::ShippedLexicon();
   CKlingonParser parser;
   parser.m_pLexicon = &lex;
-
+  const auto sentences = datatest::Lines(VEK_SENTENCES_TXT);
+  EXPECT_GE(sentences.size(), 150u);
   size_t words = 0, clean = 0;
   std::string missed;
-  for (const auto& sentence : Sentences()) {
+  for (const auto& sentence : sentences) {
+    // Punctuation or doubled blanks would be counted against the lexicon.
+    EXPECT_EQ(sentence.find_first_not_of("abcDeghHIjlmnopqQrStuvwy' "), std::string::npos) << sentence;
+    EXPECT_EQ(sentence.find("  "), std::string::npos) << sentence;
+    EXPECT_TRUE(sentence.front() != ' ' && sentence.back() != ' ') << sentence;
     std::istringstream in(sentence);
-    std::string word;
-    while (in >> word) {
-      ++words;
+    for (std::string word; in >> word; ++words) {
       std::vector<CParseResult> results;
       parser.ParseWord(word, results);
       bool ok = false;
       for (const auto& r : results) ok = ok || r.m_dScore == 1.0;
-      if (ok) {
-        ++clean;
-      } else {
-        missed += "  " + word + "   (" + sentence + ")\n";
-      }
+      if (ok) ++clean;
+      else missed += "  " + word + "   (" + sentence + ")\n";
     }
   }
   ASSERT_GT(words, 500u);

@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <tuple>
 
@@ -21,20 +19,8 @@ class ShippedLexicon : public ::testing::Test {
 };
 
 TEST_F(ShippedLexicon, LoadsEveryEntry) {
-  // The row count must match the entries, so no line was merged into another.
-  std::istringstream in(datatest::ReadFile(VEK_LEXICON_TSV));
-  std::string line;
-  size_t rows = 0;
-  bool header = false;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    if (!header) {
-      header = true;
-      continue;
-    }
-    ++rows;
-  }
-  EXPECT_EQ(lex_.GetCount(), rows);
+  // The row count (less the header) must match the entries, so no line was merged into another.
+  EXPECT_EQ(lex_.GetCount() + 1, datatest::Lines(VEK_LEXICON_TSV).size());
 }
 
 // Guards against losing vocabulary by accident; raise it as words are added.
@@ -61,12 +47,10 @@ TEST_F(ShippedLexicon, FormedWordsNameTheirRoot) {
 }
 
 TEST_F(ShippedLexicon, RequiredEntriesArePresent) {
-  std::istringstream in(datatest::ReadFile(VEK_REQUIRED_TSV));
   std::set<std::tuple<std::string, std::string, std::string>> required;
   std::set<std::string> pronounDefinitions;
   std::map<std::string, std::string> places;  // definition -> the one word
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
+  for (const std::string& line : datatest::Lines(VEK_REQUIRED_TSV)) {
     const size_t t1 = line.find('\t'), t2 = line.find('\t', t1 + 1);
     ASSERT_NE(t2, std::string::npos) << line;
     const std::string word = line.substr(0, t1), pos = line.substr(t1 + 1, t2 - t1 - 1),
@@ -78,52 +62,34 @@ TEST_F(ShippedLexicon, RequiredEntriesArePresent) {
   ASSERT_GE(required.size(), 29u);
   for (const auto& [key, w] : lex_) {
     required.erase({w.m_strWord, w.Pos(), w.m_strDefinition});
-    if (w.m_nPos == kPosPronoun) {
-      EXPECT_TRUE(pronounDefinitions.count(w.m_strDefinition)) << key << ": " << w.m_strDefinition;
-    }
-    if (places.count(w.m_strDefinition)) {
-      EXPECT_EQ(w.m_strWord, places[w.m_strDefinition]) << key << " would be refused {-Daq}";
-    }
+    EXPECT_TRUE(w.m_nPos != kPosPronoun || pronounDefinitions.count(w.m_strDefinition)) << key << ": " << w.m_strDefinition;
+    EXPECT_TRUE(!places.count(w.m_strDefinition) || w.m_strWord == places[w.m_strDefinition])
+        << key << " would be refused {-Daq}";
   }
   for (const auto& [word, pos, def] : required)
     ADD_FAILURE() << "missing " << word << " (" << pos << ") \"" << def << "\"";
 }
 
-TEST_F(ShippedLexicon, WordsAreSpelledAsTheAnalyserNormalisesThem) {
-  const std::string letters = "abcDeghHIjlmnopqQrStuvwy'";
-  const std::string vowels = "aeIou";
+// Spelling as the analyser normalises it, flags on their part of speech, no repeated row.
+TEST_F(ShippedLexicon, EveryEntryIsWellFormed) {
+  std::set<std::tuple<std::string, int32_t, std::string>> rows;
   for (const auto& [key, w] : lex_) {
     const std::string& s = w.m_strWord;
     ASSERT_FALSE(s.empty()) << key;
-    EXPECT_EQ(s.find_first_not_of(letters), std::string::npos) << key;
-    EXPECT_EQ(vowels.find(s[0]), std::string::npos) << key << " starts with a vowel";
+    EXPECT_EQ(s.find_first_not_of("abcDeghHIjlmnopqQrStuvwy'"), std::string::npos) << key;
+    EXPECT_EQ(std::string("aeIou").find(s[0]), std::string::npos) << key << " starts with a vowel";
     // h only inside ch, gh and tlh; a lone h is written H.
     for (size_t i = 0; i < s.size(); ++i)
-      if (s[i] == 'h') {
-        EXPECT_TRUE(i > 0 && (s[i - 1] == 'c' || s[i - 1] == 'g' ||
-                              (i > 1 && s.compare(i - 2, 2, "tl") == 0)))
-            << key;
-      }
-  }
-}
-
-TEST_F(ShippedLexicon, FlagsBelongToTheirPartOfSpeech) {
-  for (const auto& [key, w] : lex_) {
-    EXPECT_FALSE(w.m_strDefinition.empty()) << key;
-    EXPECT_NE(w.m_strDefinition.front(), ' ') << key;
-    EXPECT_NE(w.m_strDefinition.back(), ' ') << key;
-    if (w.m_nPos != kPosVerb) {
-      EXPECT_EQ(w.m_bStative, 0) << key;
-    }
-    if (w.m_nPos != kPosNoun) {
-      EXPECT_EQ(w.m_bBeing + w.m_bBodyPart + w.m_bInherentPlural + w.m_bIrregular, 0) << key;
-    }
-    if (w.m_nPos == kPosVerb) {
-      EXPECT_NE(w.m_strDefinition.rfind("to ", 0), 0u) << key << ": bare infinitive expected";
-      if (w.m_bStative) {
-        EXPECT_EQ(w.m_strDefinition.rfind("be ", 0), 0u) << key << ": " << w.m_strDefinition;
-      }
-    }
+      EXPECT_TRUE(s[i] != 'h' || (i > 0 && (s[i - 1] == 'c' || s[i - 1] == 'g' ||
+                                            (i > 1 && s.compare(i - 2, 2, "tl") == 0)))) << key;
+    const std::string& def = w.m_strDefinition;
+    ASSERT_FALSE(def.empty()) << key;
+    EXPECT_TRUE(def.front() != ' ' && def.back() != ' ') << key;
+    EXPECT_TRUE(rows.emplace(s, w.m_nPos, def).second) << "repeated row " << key;
+    EXPECT_TRUE(w.m_nPos == kPosVerb || w.m_bStative == 0) << key;
+    EXPECT_TRUE(w.m_nPos == kPosNoun || w.m_bBeing + w.m_bBodyPart + w.m_bInherentPlural + w.m_bIrregular == 0) << key;
+    EXPECT_TRUE(w.m_nPos != kPosVerb || def.rfind("to ", 0) != 0) << key << ": bare infinitive expected";
+    EXPECT_TRUE(w.m_nPos != kPosVerb || !w.m_bStative || def.rfind("be ", 0) == 0) << key << ": " << def;
   }
 }
 
@@ -135,9 +101,8 @@ TEST_F(ShippedLexicon, IrregularPluralsPointAtTheirPartner) {
     // The partner is the plural of a singular, or the singular of a plural.
     bool found = false;
     for (const auto& [otherKey, o] : lex_)
-      if (o.m_strWord == w.m_strIrregularForm && o.m_nPos == kPosNoun &&
-          o.m_bInherentPlural != w.m_bInherentPlural && o.m_strIrregularForm == w.m_strWord)
-        found = true;
+      found = found || (o.m_strWord == w.m_strIrregularForm && o.m_nPos == kPosNoun &&
+                        o.m_bInherentPlural != w.m_bInherentPlural && o.m_strIrregularForm == w.m_strWord);
     EXPECT_TRUE(found) << key << " -> " << w.m_strIrregularForm;
     ++pairs;
   }
@@ -148,32 +113,22 @@ TEST_F(ShippedLexicon, IrregularPluralsPointAtTheirPartner) {
 }
 
 TEST_F(ShippedLexicon, SynonymAndAntonymLinksAreMutual) {
-  auto check = [&](const std::string& key, const CStringList& links, bool antonyms) {
-    std::set<std::string> seen;
-    for (const auto& target : links) {
-      EXPECT_NE(target, key) << key << " links to itself";
-      EXPECT_TRUE(seen.insert(target).second) << key << " repeats " << target;
-      const CKWord* other = lex_.Lookup(target);
-      if (!other) {
-        ADD_FAILURE() << key << " links to missing key " << target;
-        continue;
-      }
-      const CStringList& back = antonyms ? other->m_lstAntonyms : other->m_lstSynonyms;
-      EXPECT_NE(std::find(back.begin(), back.end(), key), back.end())
-          << target << " does not link back to " << key;
-    }
-  };
-  for (const auto& [key, w] : lex_) {
-    check(key, w.m_lstSynonyms, false);
-    check(key, w.m_lstAntonyms, true);
-  }
-}
-
-TEST_F(ShippedLexicon, NoRowIsRepeated) {
-  std::set<std::tuple<std::string, int32_t, std::string>> rows;
   for (const auto& [key, w] : lex_)
-    EXPECT_TRUE(rows.emplace(w.m_strWord, w.m_nPos, w.m_strDefinition).second)
-        << "repeated row " << key;
+    for (bool antonyms : {false, true}) {
+      std::set<std::string> seen;
+      for (const auto& target : antonyms ? w.m_lstAntonyms : w.m_lstSynonyms) {
+        EXPECT_NE(target, key) << key << " links to itself";
+        EXPECT_TRUE(seen.insert(target).second) << key << " repeats " << target;
+        const CKWord* other = lex_.Lookup(target);
+        if (!other) {
+          ADD_FAILURE() << key << " links to missing key " << target;
+          continue;
+        }
+        const CStringList& back = antonyms ? other->m_lstAntonyms : other->m_lstSynonyms;
+        EXPECT_NE(std::find(back.begin(), back.end(), key), back.end())
+            << target << " does not link back to " << key;
+      }
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "wordbank/klex.h"
 #include "wordbank/lextsv.h"
@@ -16,6 +17,17 @@ inline std::string ReadFile(const char* path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+// The lines of a text file, without \r, blank lines and # comments.
+inline std::vector<std::string> Lines(const char* path) {
+  std::vector<std::string> out;
+  std::istringstream in(ReadFile(path));
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line[0] != '#') out.push_back(line);
+  }
+  return out;
 }
 
 // The lexicon; a parse failure fails the calling test.
