@@ -7,6 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace datafile::test {
 
@@ -55,6 +56,35 @@ inline std::string FromHex(const std::string& hex) {
   std::string out;
   for (size_t i = 0; i + 1 < hex.size(); i += 2)
     out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+  return out;
+}
+
+// Tab-separated fields of fixtures/<name>; blank lines and '#' comments skipped.
+inline std::vector<std::vector<std::string>> Rows(const std::string& name) {
+  std::istringstream in(ReadAll(DATAFILE_FIXTURES "/" + name));
+  std::vector<std::vector<std::string>> rows;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    rows.emplace_back();
+    for (std::string f; std::getline(fields, f, '\t');) rows.back().push_back(f);
+    if (line.back() == '\t') rows.back().push_back("");
+  }
+  return rows;
+}
+
+// Undoes the escapes of fixture text: \n \r \xNN, and \ before any other character.
+inline std::string Unescape(const std::string& s) {
+  std::string out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] != '\\' || i + 1 == s.size()) {
+      out += s[i];
+      continue;
+    }
+    const char c = s[++i];
+    if (c == 'x') out += FromHex(s.substr(i + 1, 2)), i += 2;
+    else out += c == 'n' ? '\n' : c == 'r' ? '\r' : c;
+  }
   return out;
 }
 

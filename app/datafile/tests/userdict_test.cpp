@@ -10,25 +10,18 @@ using namespace datafile::test;
 // LF and CRLF may mix, the last line needs no line end, loading appends, and
 // Windows-1252 on disk becomes UTF-8 unless the file carries a UTF-8 mark.
 TEST(UserDict, LoadKeepsEveryLineAndAppends) {
-  const std::pair<std::string, CStringList> cases[] = {
-      {"", {}},
-      {"\n", {""}},
-      {"\r\n", {""}},
-      {"a\n\n", {"a", ""}},
-      {"a", {"a"}},
-      {"Qo'noS\r\n\nkahless\r\n kahless \nkahless\n\r\nlast",
-       {"Qo'noS", "", "kahless", " kahless ", "kahless", "", "last"}},
-      {"Mar\xED" "a\nna\xEFve\n", {"Mar\xC3\xAD" "a", "na\xC3\xAFve"}},
-      {"\xEF\xBB\xBFMar\xC3\xAD" "a\n", {"Mar\xC3\xAD" "a"}},
-  };
   CScratchDir dir;
   const std::string path = dir.File("userdict.txt");
-  for (auto [text, expected] : cases) {
-    WriteAll(path, text);
-    CStringList words = {"earlier"};
+  const auto rows = Rows("userdict_load.txt");
+  ASSERT_EQ(rows.size(), 8u);
+  for (const auto& row : rows) {
+    ASSERT_EQ(row.size(), 2u) << row[0];
+    WriteAll(path, Unescape(row[0]));
+    CStringList words = {"earlier"}, expected = {"earlier"};
+    std::istringstream lines(Unescape(row[1]));
+    for (std::string w; std::getline(lines, w);) expected.push_back(w);
     ASSERT_TRUE(LoadUserDict(path, words));
-    expected.push_front("earlier");
-    EXPECT_EQ(words, expected) << '"' << Hex(text) << '"';
+    EXPECT_EQ(words, expected) << row[0];
   }
   // A missing file is the first run: nothing loaded, nothing said.
   CStringList words = {"kept"};
