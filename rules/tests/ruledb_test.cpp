@@ -22,21 +22,6 @@ CRuleDB ThreeRules() {
   return db;
 }
 
-// A fresh folder per test, removed afterwards.
-class RuleFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() /
-            ("rules_test_" + std::to_string(::getpid()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-  long FileCount() const { return std::distance(fs::directory_iterator(m_dir), {}); }
-  fs::path m_dir;
-};
-
 }  // namespace
 
 TEST(RuleDB, LookupEditDeleteReset) {
@@ -66,13 +51,17 @@ TEST(RuleDB, LookupEditDeleteReset) {
   EXPECT_EQ(db[0].m_strName, "<b>");
 }
 
-TEST_F(RuleFiles, ExportImportRoundTripAndFailures) {
+TEST(RuleDB, ExportImportRoundTripAndFailures) {
+  const fs::path dir = fs::temp_directory_path() / ("rules_test_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  auto FileCount = [&] { return std::distance(fs::directory_iterator(dir), {}); };
   CRuleDB db = ThreeRules();
   db.SetVersion("2.1 test");
   db[0].m_arrPatterns = {{100, "nuqneH"}};
   db[0].m_strResponse = "nuqneH!\n(Hello!)";
   db[0].m_arrMods = {{true, {"<b>", "<c>"}}};
-  const std::string path = (m_dir / "out.txt").string();
+  const std::string path = (dir / "out.txt").string();
   ASSERT_EQ(db.ExportToTextFile(path), 1) << db.GetLastError();
   CRuleDB back;
   ASSERT_EQ(back.ImportFromTextFile(path), 1) << back.GetLastError();
@@ -81,9 +70,9 @@ TEST_F(RuleFiles, ExportImportRoundTripAndFailures) {
   EXPECT_EQ(FileCount(), 1);  // no temporary left beside the export
 
   // A failed import keeps the database.
-  EXPECT_EQ(db.ImportFromTextFile((m_dir / "missing.txt").string()), 0);
+  EXPECT_EQ(db.ImportFromTextFile((dir / "missing.txt").string()), 0);
   EXPECT_FALSE(db.GetLastError().empty());
-  EXPECT_EQ(db.ImportFromTextFile(m_dir.string()), 0);  // a folder
+  EXPECT_EQ(db.ImportFromTextFile(dir.string()), 0);  // a folder
   std::ofstream(path, std::ios::binary) << "robot-rules 1\nrule <x>\nactivation 0.5\n";
   EXPECT_EQ(db.ImportFromTextFile(path), 0);
   EXPECT_EQ(db.GetLastError(), "line 2: rule <x> has no \"end\"");
@@ -101,5 +90,6 @@ TEST_F(RuleFiles, ExportImportRoundTripAndFailures) {
   old << std::ifstream(path, std::ios::binary).rdbuf();
   EXPECT_EQ(old.str(), "robot-rules 1\nrule <x>\nactivation 0.5\n");
   EXPECT_EQ(FileCount(), 1);
-  EXPECT_EQ(db.ExportToTextFile((m_dir / "no" / "such" / "dir.txt").string()), 0);
+  EXPECT_EQ(db.ExportToTextFile((dir / "no" / "such" / "dir.txt").string()), 0);
+  fs::remove_all(dir);
 }

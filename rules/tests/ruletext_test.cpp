@@ -2,20 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
-#include <sstream>
 
 #include "rules/ruledb.h"
+#include "testutil.h"
 
 namespace {
 
-std::string Sample() {
-  std::ifstream in(RULES_FIXTURES "/sample.rules", std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+std::string Sample() { return rulestest::ReadFixture("sample.rules"); }
 
 }  // namespace
 
@@ -58,8 +52,7 @@ TEST(RulesText, AwkwardValuesRoundTrip) {
   r.m_strResponse = "\n\nmiddle\r\n\n";
   r.m_arrMods = {{false, {"<x>"}}, {true, {}}};
   db.Add(r);
-  CRule empty("<empty>", -3.5);
-  db.Add(empty);
+  db.Add(CRule("<empty>", -3.5));
   CRule oneNewline("<newline>", 0);
   oneNewline.m_strResponse = "\n";
   db.Add(oneNewline);
@@ -72,50 +65,15 @@ TEST(RulesText, AwkwardValuesRoundTrip) {
   EXPECT_EQ(WriteRulesText(back), text);
 }
 
-TEST(RulesText, ToleratesWindowsLineEndsAndByteOrderMark) {
-  CRuleDB db;
-  std::string error;
-  ASSERT_TRUE(ReadRulesText("\xef\xbb\xbfrobot-rules 1\r\nrule <a>\r\nactivation 1\r\n"
-                            "response x\r\nend\r\n",
-                            db, error))
-      << error;
-  ASSERT_EQ(db.GetSize(), 1);
-  EXPECT_EQ(db[0].m_strResponse, "x");
-  EXPECT_EQ(db.GetVersion(), "");
-}
-
-TEST(RulesText, AFileWithNoRulesIsEmptyNotAnError) {
-  CRuleDB db;
-  db.Add(CRule("<old>"));
-  std::string error;
-  ASSERT_TRUE(ReadRulesText("robot-rules 1\n", db, error)) << error;
-  EXPECT_EQ(db.GetSize(), 0);
-}
-
 TEST(RulesText, DamagedTextsNameTheLineAndChangeNothing) {
-  std::ifstream in(RULES_FIXTURES "/damaged.tsv", std::ios::binary);
   int cases = 0;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    const size_t tab = line.find('\t');
-    ASSERT_NE(tab, std::string::npos) << line;
-    std::string text;
-    for (size_t i = tab + 1; i < line.size(); ++i) {
-      if (line[i] != '\\') {
-        text += line[i];
-      } else if (line[++i] == 'x') {
-        text += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
-        i += 2;
-      } else {
-        text += line[i] == 'n' ? '\n' : line[i];
-      }
-    }
+  for (const auto& [message, text] : rulestest::Rows("damaged.tsv")) {
     CRuleDB db;
     db.Add(CRule("<keep>"));
     db.SetVersion("v");
     std::string error;
-    EXPECT_FALSE(ReadRulesText(text, db, error)) << line;
-    EXPECT_EQ(error, line.substr(0, tab)) << line;
+    EXPECT_FALSE(ReadRulesText(text, db, error)) << text;
+    EXPECT_EQ(error, message) << text;
     ASSERT_EQ(db.GetSize(), 1);
     EXPECT_EQ(db[0].m_strName, "<keep>");
     EXPECT_EQ(db.GetVersion(), "v");
