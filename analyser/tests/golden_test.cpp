@@ -3,35 +3,15 @@
 // per word in the form of `vek-analyze --json`.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <algorithm>
 
-#include "morphan/klingonparser.h"
 #include "morphan/report.h"
+#include "test_support.h"
 #include "wordbank/lextsv.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-std::vector<std::string> Lines(const fs::path& p, bool skipComments) {
-  std::vector<std::string> out;
-  std::istringstream in(Slurp(p));
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || (skipComments && line[0] == '#')) continue;
-    out.push_back(line);
-  }
-  return out;
-}
 
 std::vector<std::string> Folders() {
   std::vector<std::string> names;

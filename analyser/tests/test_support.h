@@ -1,12 +1,44 @@
 #pragma once
 // Set-up shared by the analyser tests: lexicon entries, and verb records
 // built by hand so that the rebuilt suffix string can be checked without the scan.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "morphan/klingonparser.h"
 #include "morphan/parsedverb.h"
+
+inline std::string Slurp(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// The lines of a fixture file without \r and blank lines, and without "#" comments if asked.
+inline std::vector<std::string> Lines(const std::filesystem::path& p, bool skipComments = true) {
+  std::vector<std::string> out;
+  std::istringstream in(Slurp(p));
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || (skipComments && line[0] == '#')) continue;
+    out.push_back(line);
+  }
+  return out;
+}
+
+// The tab-separated columns of a line, empty ones included.
+inline std::vector<std::string> Columns(const std::string& line) {
+  std::vector<std::string> cols(1);
+  for (char c : line) {
+    if (c == '\t') cols.emplace_back();
+    else cols.back() += c;
+  }
+  return cols;
+}
 
 inline CKWord Entry(const std::string& w, int32_t pos, const std::string& def, int flags = 0) {
   CKWord k;
