@@ -30,12 +30,8 @@ TEST(RtfWriter, RoundTripKeepsTextFormattingAndBytes) {
   for (const char ch : rtf) ASSERT_TRUE(ch == '\r' || ch == '\n' || (ch >= 0x20 && ch < 0x7F)) << int(ch);
   int depth = 0;
   for (qsizetype i = 0; i < rtf.size(); ++i) {
-    if (rtf[i] == '\\') {
-      ++i;  // escaped brace or backslash
-      continue;
-    }
-    depth += rtf[i] == '{' ? 1 : rtf[i] == '}' ? -1 : 0;
-    ASSERT_GE(depth, 0);
+    if (rtf[i] == '\\') ++i;  // escaped brace or backslash
+    else depth += rtf[i] == '{' ? 1 : rtf[i] == '}' ? -1 : 0;
     if (depth == 0) {
       EXPECT_EQ(rtf.mid(i), "}\r\n") << "group closed early at " << i;
       break;
