@@ -68,16 +68,9 @@ class TestVerb : public CParsedVerb {
     m_strRoot = "legh";
     m_strWord = "legh";
     m_dScore = 1.0;
-    if (prefix.empty()) return;
-    for (const PrefixRow& row : kPrefixes) {
-      if (prefix == row.prefix) {
-        m_strPrefix = row.prefix;
-        m_strSubject = row.subject;
-        m_strObject = row.object;
-        return;
-      }
-    }
-    throw std::invalid_argument("no such prefix: " + prefix);
+    for (const PrefixRow& row : kPrefixes)
+      if (prefix == row.prefix) m_strPrefix = row.prefix, m_strSubject = row.subject, m_strObject = row.object;
+    if (m_strPrefix != prefix) throw std::invalid_argument("no such prefix: " + prefix);
   }
 
   TestVerb& Stative() {
@@ -87,36 +80,25 @@ class TestVerb : public CParsedVerb {
 
   // Records a typed suffix in its slot, or -Ha' / -Qo' as the scan does.
   TestVerb& Suf(const std::string& text) {
-    if (text == "Ha'") {
-      m_strNegation = "not";
-    } else if (text == "Qo'") {
-      m_strRefusal = "refuse to ";
-    } else {
-      bool found = false;
-      for (const SuffixRow& row : kSuffixes) {
-        if (text == row.text && row.type > 0) {
-          m_strSuffix[row.type - 1] = text;
-          found = true;
-        }
-      }
-      if (!found) throw std::invalid_argument("no such typed suffix: " + text);
-    }
+    bool found = text == "Ha'" || text == "Qo'";
+    if (text == "Ha'") m_strNegation = "not";
+    if (text == "Qo'") m_strRefusal = "refuse to ";
+    for (const SuffixRow& row : kSuffixes)
+      if (!found && text == row.text && row.type > 0) m_strSuffix[row.type - 1] = text, found = true;
+    if (!found) throw std::invalid_argument("no such typed suffix: " + text);
     m_strWord += text;
     return *this;
   }
 
   // Records a rover at a position (0 after the root, t + 1 after type t).
   TestVerb& Rover(const std::string& text, int pos) {
-    if (text == "be'")
-      m_strBe[pos] = text;
-    else if (text == "qu'")
-      m_strQu[pos] = text;
-    else if (text == "be'qu'")
-      m_strBeQu[pos] = text;
-    else if (text == "qu'be'")
-      m_strQuBe[pos] = text;
-    else
-      throw std::invalid_argument("no such rover: " + text);
+    std::string* slots = text == "be'"      ? m_strBe
+                         : text == "qu'"    ? m_strQu
+                         : text == "be'qu'" ? m_strBeQu
+                         : text == "qu'be'" ? m_strQuBe
+                                            : nullptr;
+    if (!slots) throw std::invalid_argument("no such rover: " + text);
+    slots[pos] = text;
     m_strWord += text;
     return *this;
   }
