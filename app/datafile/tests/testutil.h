@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -13,11 +14,10 @@ namespace datafile::test {
 
 // A fresh folder, removed with everything in it when the test ends.
 struct CScratchDir {
-  const std::string path = [] {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "datafile-test-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
-    return tmpl;
-  }();
+  std::string path = std::filesystem::temp_directory_path() / "datafile-test-XXXXXX";
+  CScratchDir() {
+    if (!mkdtemp(path.data())) throw std::runtime_error("mkdtemp failed");
+  }
   ~CScratchDir() {
     std::error_code ec;
     std::filesystem::remove_all(path, ec);
@@ -36,9 +36,7 @@ struct CScratchDir {
 inline std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path);
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void WriteAll(const std::string& path, const std::string& bytes) {
@@ -54,8 +52,7 @@ inline std::string Hex(const std::string& bytes) {
 
 inline std::string FromHex(const std::string& hex) {
   std::string out;
-  for (size_t i = 0; i + 1 < hex.size(); i += 2)
-    out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+  for (size_t i = 0; i + 1 < hex.size(); i += 2) out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
   return out;
 }
 
@@ -77,13 +74,9 @@ inline std::vector<std::vector<std::string>> Rows(const std::string& name) {
 inline std::string Unescape(const std::string& s) {
   std::string out;
   for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != '\\' || i + 1 == s.size()) {
-      out += s[i];
-      continue;
-    }
-    const char c = s[++i];
+    const char c = s[i] == '\\' && i + 1 < s.size() ? s[++i] : 0;
     if (c == 'x') out += FromHex(s.substr(i + 1, 2)), i += 2;
-    else out += c == 'n' ? '\n' : c == 'r' ? '\r' : c;
+    else out += c == 'n' ? '\n' : c == 'r' ? '\r' : c ? c : s[i];
   }
   return out;
 }
