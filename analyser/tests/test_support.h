@@ -40,6 +40,17 @@ inline std::vector<std::string> Columns(const std::string& line) {
   return cols;
 }
 
+// Fixture text where \n, \t and \\ stand for themselves and \xHH for a byte.
+inline std::string Unescape(const std::string& t) {
+  std::string out;
+  for (size_t i = 0; i < t.size(); ++i) {
+    if (t[i] != '\\' || i + 1 == t.size()) out += t[i];
+    else if (t[++i] == 'x') out += static_cast<char>(std::stoi(t.substr(i + 1, 2), nullptr, 16)), i += 2;
+    else out += t[i] == 'n' ? '\n' : t[i] == 't' ? '\t' : t[i];
+  }
+  return out;
+}
+
 inline CKWord Entry(const std::string& w, int32_t pos, const std::string& def, int flags = 0) {
   CKWord k;
   k.m_strWord = w;
