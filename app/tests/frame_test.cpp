@@ -1,19 +1,3 @@
-#include <QApplication>
-#include <QComboBox>
-#include <QDesktopServices>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QStatusBar>
-#include <QTest>
-#include <QTimer>
-#include <QToolBar>
-#include <QUrl>
-#include <functional>
 
 #include "mainframe.h"
 #include "testenv.h"

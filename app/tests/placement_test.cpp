@@ -1,7 +1,3 @@
-#include <QGuiApplication>
-#include <QScreen>
-#include <QSettings>
-#include <functional>
 
 #include "mainframe.h"
 #include "placement.h"
@@ -10,38 +6,20 @@
 namespace {
 
 TEST(PlacementTest, StoredValuesAreCheckedAndClampedToTheScreen) {
-  const QRect workArea(0, 24, 1280, 776);  // a panel along the top
-  const QRect untouched(1, 2, 3, 4);
-  struct Row {
-    CFramePlacement stored;  // status, top, left, bottom, right
-    QRect expected;
-    int showCmd;
-  };
-  const Row rows[] = {
-      // Any -1 ignores the placement as a whole; other negatives are positions.
-      {{-1, 100, 50, 500, 650}, untouched, 7},
-      {{1, -1, 50, 500, 650}, untouched, 7},
-      {{1, 100, -1, 500, 650}, untouched, 7},
-      {{1, 100, 50, -1, 650}, untouched, 7},
-      {{1, 100, 50, 500, -1}, untouched, 7},
-      {{1, -2, -3, 400, 500}, QRect(-3, 22, 503, 402), kShowNormal},
-      // Relative to the work area.
-      {{kShowMaximized, 100, 50, 500, 650}, QRect(50, 124, 600, 400), kShowMaximized},
-      // Off screen: pulled back an icon wide, the title bar never above the top.
-      {{1, 5000, 9000, 5300, 9400}, QRect(1280 - kIconSize, 800 - kIconSize, 400, 300), 1},
-      {{1, -900, -9000, -600, -8600}, QRect(kIconSize - 400, 0, 400, 300), 1},
-      // Minimised comes back normal; empty rectangles are ignored.
-      {{kShowMinimized, 10, 10, 310, 410}, QRect(10, 34, 400, 300), kShowNormal},
-      {{1, 10, 400, 310, 400}, untouched, 7},
-      {{1, 300, 10, 100, 410}, untouched, 7},
-  };
-  for (const Row& r : rows) {
-    QRect rect = untouched;
+  const QList<QStringList> rows = FixtureRows(VEK_APP_FIXTURES "/placement.txt");
+  ASSERT_EQ(rows.size(), 12);
+  for (const QStringList& row : rows) {
+    const QList<int> stored = Numbers(row.value(0)), expected = Numbers(row.value(1));
+    ASSERT_TRUE(stored.size() == 5 && expected.size() == 4) << row.join('|').toStdString();
+    const CFramePlacement placement{stored[0], stored[1], stored[2], stored[3], stored[4]};
+    QRect rect(1, 2, 3, 4);
     int showCmd = 7;
-    const auto row = &r - rows;
-    EXPECT_EQ(r.stored.Apply(workArea, QSize(1280, 800), rect, showCmd), r.showCmd != 7) << row;
-    EXPECT_EQ(rect, r.expected) << row;
-    EXPECT_EQ(showCmd, r.showCmd) << row;
+    const int expectedShow = row.value(2).toInt();
+    EXPECT_EQ(placement.Apply(QRect(0, 24, 1280, 776), QSize(1280, 800), rect, showCmd),
+              expectedShow != 7) << row.join('|').toStdString();
+    EXPECT_EQ(rect, QRect(expected[0], expected[1], expected[2], expected[3]))
+        << row.join('|').toStdString();
+    EXPECT_EQ(showCmd, expectedShow) << row.join('|').toStdString();
   }
 }
 

@@ -1,8 +1,3 @@
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QThread>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,25 +40,19 @@ TEST(SingleInstanceTest, SecondCopyAsksTheFirstToComeForwardUntilItEnds) {
 }
 
 TEST(SingleInstanceTest, SecondProgramEndsAtOnceAndTheFirstRuns) {
-  QTemporaryDir home;
-  for (const char* dir : {"runtime", "config", "data"}) QDir(home.path()).mkpath(dir);
-  QFile::setPermissions(home.filePath("runtime"),
-                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  ASSERT_TRUE(WriteTestLexicon(home.filePath("data/lexicon.klx")));
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
-  env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+  // The programs share the tests' private runtime and settings folders.
+  QTemporaryDir data;
+  ASSERT_TRUE(WriteTestLexicon(data.filePath("lexicon.klx")));
   QProcess first, second;
   for (QProcess* p : {&first, &second}) {
-    p->setProcessEnvironment(env);
     p->setProgram(VEK_BINARY);
-    p->setArguments({"--data-dir", home.filePath("data")});
+    p->setArguments({"--data-dir", data.path()});
   }
   first.start();
   ASSERT_TRUE(first.waitForStarted());
   // The first copy listens once it holds the lock.
-  const QString socket = home.filePath(QString("runtime/vekmor-%1.socket").arg(getuid()));
+  const QString socket =
+      QString("%1/vekmor-%2.socket").arg(qEnvironmentVariable("XDG_RUNTIME_DIR")).arg(getuid());
   for (int i = 0; i < 200 && !QFileInfo::exists(socket); ++i) QThread::msleep(50);
   ASSERT_TRUE(QFileInfo::exists(socket)) << first.readAllStandardError().toStdString();
 

@@ -1,8 +1,3 @@
-#include <QCloseEvent>
-#include <QDir>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QSettings>
 
 #include "canon/entrydb.h"
 #include "mainframe.h"

@@ -1,9 +1,6 @@
 // The program's tests run with a private runtime and settings folder, so they
 // never meet a copy of the program the user is running, nor its settings.
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "testenv.h"
 
 int main(int argc, char** argv) {
   // Listing the tests at build time runs this too, without the test's environment.

@@ -1,10 +1,5 @@
 #include "testenv.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 #include "datafile/lexiconfile.h"
 #include "wordbank/lextsv.h"
@@ -56,6 +51,27 @@ QStringList FilesBelow(const QString& dir) {
   while (it.hasNext()) files << QDir(dir).relativeFilePath(it.next());
   files.sort();
   return files;
+}
+
+QList<QStringList> FixtureRows(const QString& path) {
+  QList<QStringList> rows;
+  for (const QString& line : QString::fromUtf8(ReadFile(path)).split('\n', Qt::SkipEmptyParts)) {
+    if (line.trimmed().isEmpty() || line.startsWith('#')) continue;
+    QStringList row;
+    for (const QString& cell : line.split('|')) row << cell.trimmed();
+    rows << row;
+  }
+  return rows;
+}
+
+QList<int> Numbers(const QString& text) {
+  QList<int> numbers;
+  for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
+    bool ok = false;
+    numbers << word.toInt(&ok);
+    if (!ok) return {};
+  }
+  return numbers;
 }
 
 QString ConfigDir() { return qEnvironmentVariable("XDG_CONFIG_HOME"); }

@@ -1,10 +1,11 @@
 #pragma once
 // Shared helpers of the program's tests: a private folder per test, message
 // boxes captured instead of shown, small data files and a running program.
-#include <QString>
-#include <QStringList>
-#include <QTemporaryDir>
+// Qt's module headers once here, so the tests need none of their own.
+#include <QtTest>
+#include <QtWidgets>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -12,7 +13,6 @@
 #include "vekapp.h"
 
 class CMainFrame;
-class QAction;
 
 // Captures every message box while it lives and answers them from `answers`
 // in turn, Ok once the list is used up.
@@ -36,6 +36,11 @@ bool WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadFile(const QString& path);
 // Every file below `dir`, relative, sorted.
 QStringList FilesBelow(const QString& dir);
+// The rows of a fixture file: its lines that are neither empty nor a '#' comment,
+// split at '|' and trimmed.
+QList<QStringList> FixtureRows(const QString& path);
+// The whole numbers of `text`, separated by spaces.
+QList<int> Numbers(const QString& text);
 // The folder the settings are written to (XDG_CONFIG_HOME of the tests).
 QString ConfigDir();
 // Removes the program's settings so each test starts from none.
