@@ -1,9 +1,6 @@
 // Opening and saving: the RTF flag, the loss-of-formatting question and the file kinds.
-#include <QFile>
+
 #include <QPrinter>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextFrame>
 
 #include "doctestutil.h"
 #include "printing.h"

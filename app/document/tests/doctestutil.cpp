@@ -1,7 +1,5 @@
 #include "doctestutil.h"
 
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include "charformat.h"
 

@@ -1,8 +1,6 @@
 #pragma once
 // Helpers of the document tests: a view on a fresh document and the format
 // of one character.
-#include <QStringList>
-#include <QTextCharFormat>
 #include <memory>
 
 #include "testenv.h"

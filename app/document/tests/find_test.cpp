@@ -1,7 +1,4 @@
 // Find, Find Next and Replace.
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTextDocument>
 
 #include "doctestutil.h"
 #include "findreplace.h"
@@ -17,26 +14,17 @@ CFindOptions Find(const QString& text, const QString& replace = QString()) {
 
 TEST(FindTest, CaseWholeWordsAndDirection) {
   auto view = MakeView("Qapla' qapla' Qaplaz qapla'");
-  struct Row {
-    const char* find;
-    bool bMatchCase, bWholeWord, bUp;
-    int expected;  // start of the match found from the last one, -1 for none
-  };
-  const Row rows[] = {
-      {"qapla", false, false, false, 0},  {"qapla", true, false, false, 7},
-      {"qapla", true, false, false, 21},  {"qapla", true, false, false, 7},  // round the end
-      {"qapla", true, false, true, 21},   {"Qapla", true, true, false, 0},
-      {"Qapla", true, true, false, 0},  // "Qaplaz" is no whole word
-      {"ghoti", false, false, false, -1}, {"", false, false, false, -1},
-  };
-  for (const Row& r : rows) {
-    CFindOptions options = Find(r.find);
-    options.bMatchCase = r.bMatchCase;
-    options.bWholeWord = r.bWholeWord;
-    options.bUp = r.bUp;
-    EXPECT_EQ(FindNextIn(*view, options), r.expected >= 0) << &r - rows;
-    if (r.expected >= 0) {
-      EXPECT_EQ(view->textCursor().selectionStart(), r.expected) << &r - rows;
+  const QList<QStringList> rows = FixtureRows(VEK_DOC_FIXTURES "/find.txt");
+  ASSERT_EQ(rows.size(), 9);
+  for (const QStringList& r : rows) {
+    CFindOptions options = Find(r.value(0));
+    options.bMatchCase = r.value(1) == "case";
+    options.bWholeWord = r.value(2) == "whole";
+    options.bUp = r.value(3) == "up";
+    const int expected = r.value(4).toInt();
+    EXPECT_EQ(FindNextIn(*view, options), expected >= 0) << r.join('|').toStdString();
+    if (expected >= 0) {
+      EXPECT_EQ(view->textCursor().selectionStart(), expected) << r.join('|').toStdString();
     }
   }
 }

@@ -1,16 +1,5 @@
 // Documents in the main window: commands, font boxes, recent files, drops and
 // files named on the command line.
-#include <QAction>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QDropEvent>
-#include <QFile>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMimeData>
-#include <QSettings>
-#include <QTest>
-#include <QUrl>
 
 #include "doccommands.h"
 #include "doctestutil.h"

@@ -1,5 +1,4 @@
 // The pIqaD command on the view's selection.
-#include <QTextDocument>
 
 #include "doctestutil.h"
 

@@ -1,8 +1,4 @@
 // Character formatting in the view: the effects, grow and shrink, and pasting.
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
-#include <QTextDocument>
 
 #include "doctestutil.h"
 
