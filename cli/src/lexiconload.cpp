@@ -4,6 +4,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "datafile/atomicfile.h"
 #include "datafile/lexiconfile.h"
 #include "wordbank/lextsv.h"
 
@@ -33,11 +34,9 @@ static bool EndsWith(const std::string& s, const std::string& tail) {
 
 bool LoadLexicon(const std::string& path, CKLex& lex, std::string& error) {
   if (!EndsWith(path, ".tsv")) return datafile::LoadLexiconFile(path, lex, error);
+  // A regular file only: a lexicon named by mistake as a pipe must not hang.
   std::string data;
-  if (!ReadWholeFile(path, data)) {
-    error = "cannot read lexicon file " + path;
-    return false;
-  }
+  if (!datafile::ReadFileBytes(path, data, error)) return false;
   std::string why;
   if (!wordbank::ReadLexiconTsv(data, lex, why)) {
     error = path + ": " + why;

@@ -13,7 +13,8 @@ std::string ExecutableDir();
 // On failure returns false with a one-line message in `error`.
 bool LoadLexicon(const std::string& path, CKLex& lex, std::string& error);
 
-// Reads a whole file; false if it cannot be opened or read.
+// Reads a whole file or stream (text input may come from a pipe); false if it
+// cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& out);
 
 }  // namespace cli
