@@ -33,6 +33,8 @@ check "json score" '{"input":"Qapla'"'"'!","readings":[{"errors":["Spelling or c
 "$bin" --lexicon "$tmp/missing.tsv" nuqneH 2>"$tmp/err"; rc=$?
 check "missing lexicon rc" 2 "$rc"
 [ "$(wc -l <"$tmp/err")" = 1 ] || { echo "FAIL: stderr not one line"; fail=1; }
+mkfifo "$tmp/pipe.tsv"  # nobody writes to it: reading it would hang
+timeout 10 "$bin" --lexicon "$tmp/pipe.tsv" nuqneH 2>/dev/null; check "pipe lexicon rc" 2 $?
 "$bin" --lexicon "$tmp/lex.tsv" 2>/dev/null; check "no words rc" 2 $?
 "$bin" --bogus x 2>/dev/null; check "bad option rc" 2 $?
 printf 'word\tpos\n' >"$tmp/bad.tsv"
