@@ -10,7 +10,10 @@
 
 namespace {
 
+// The request is a line "show", then a line "open PATH" per document.
 constexpr char kShowRequest[] = "show\n";
+constexpr char kOpenRequest[] = "open ";
+constexpr qint64 kMaxRequestLine = 8192;
 constexpr int kConnectTimeoutMs = 3000;
 
 }  // namespace
@@ -33,14 +36,14 @@ QString CSingleInstance::SocketPath() const {
   return QDir(m_strFolder).filePath(m_strName + ".socket");
 }
 
-bool CSingleInstance::RegisterUniqueInstance() {
+bool CSingleInstance::RegisterUniqueInstance(const QStringList& files) {
   if (m_bFirst) return true;
   auto lock = std::make_unique<QLockFile>(LockPath());
   // A running copy may run for days: only a lock whose process is gone is stale.
   lock->setStaleLockTime(0);
   if (!lock->tryLock(0)) {
     if (lock->error() == QLockFile::LockFailedError) {
-      AskFirstToShow();
+      AskFirstToShow(files);
       return false;
     }
     // The folder cannot hold a lock: run unguarded rather than not at all.
@@ -63,9 +66,16 @@ void CSingleInstance::OnNewConnection() {
   while (QLocalSocket* socket = m_pServer->nextPendingConnection()) {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     auto check = [this, socket] {
-      if (socket->canReadLine() && socket->readLine(64) == kShowRequest) {
-        emit activationRequested();
-        socket->disconnectFromServer();
+      while (socket->canReadLine()) {
+        const QByteArray line = socket->readLine(kMaxRequestLine);
+        if (!line.endsWith('\n')) {  // longer than any request: not one of ours
+          socket->abort();
+          return;
+        }
+        if (line == kShowRequest)
+          emit activationRequested();
+        else if (line.startsWith(kOpenRequest))
+          emit openRequested(QString::fromUtf8(line.mid(sizeof kOpenRequest - 1).chopped(1)));
       }
     };
     connect(socket, &QLocalSocket::readyRead, socket, check);
@@ -73,7 +83,7 @@ void CSingleInstance::OnNewConnection() {
   }
 }
 
-bool CSingleInstance::AskFirstToShow() {
+bool CSingleInstance::AskFirstToShow(const QStringList& files) {
   // The first copy takes the lock a moment before it listens: retry briefly.
   QDeadlineTimer deadline(kConnectTimeoutMs);
   QLocalSocket socket;
@@ -83,7 +93,9 @@ bool CSingleInstance::AskFirstToShow() {
     if (deadline.hasExpired()) return false;
     QThread::msleep(50);
   }
-  socket.write(kShowRequest);
+  QByteArray request = kShowRequest;
+  for (const QString& file : files) request += kOpenRequest + file.toUtf8() + '\n';
+  socket.write(request);
   const bool sent = socket.waitForBytesWritten(1000);
   socket.disconnectFromServer();
   return sent;

@@ -4,6 +4,7 @@
 // it carries the request.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QLocalServer;
@@ -20,8 +21,9 @@ class CSingleInstance : public QObject {
 
   // True when this is the first copy: it then holds the lock and listens.
   // False when another copy runs: that copy has been asked to come to the
-  // front, and this one should end without a word.
-  bool RegisterUniqueInstance();
+  // front and to open `files` (absolute paths), and this one should end
+  // without a word.
+  bool RegisterUniqueInstance(const QStringList& files = {});
   bool IsFirst() const { return m_bFirst; }
 
   QString LockPath() const;
@@ -30,10 +32,12 @@ class CSingleInstance : public QObject {
  signals:
   // Another copy was started and wants this one in front.
   void activationRequested();
+  // Another copy was started with a document to open.
+  void openRequested(const QString& path);
 
  private:
   void OnNewConnection();
-  bool AskFirstToShow();
+  bool AskFirstToShow(const QStringList& files);
 
   QString m_strName;
   QString m_strFolder;

@@ -85,7 +85,9 @@ bool CVek99App::InitInstance(const QStringList& arguments) {
 
   // One copy per user: a second start brings the first to the front, silently.
   m_pInstance = std::make_unique<CSingleInstance>(QString("vekmor-%1").arg(getuid()));
-  if (!m_pInstance->RegisterUniqueInstance()) {
+  QStringList absoluteFiles;
+  for (const QString& file : m_filesToOpen) absoluteFiles << QFileInfo(file).absoluteFilePath();
+  if (!m_pInstance->RegisterUniqueInstance(absoluteFiles)) {
     m_nExitCode = 0;
     return false;
   }
@@ -99,6 +101,8 @@ bool CVek99App::InitInstance(const QStringList& arguments) {
   m_pMainFrame = std::make_unique<CMainFrame>(*this);
   connect(m_pInstance.get(), &CSingleInstance::activationRequested, m_pMainFrame.get(),
           &CMainFrame::BringToFront);
+  connect(m_pInstance.get(), &CSingleInstance::openRequested, m_pMainFrame.get(),
+          [this](const QString& path) { m_pMainFrame->DocCommands()->OpenDocumentFile(path); });
 
   // The data files live beside the executable unless told otherwise.
   const QString dir = m_strDataDirOption.isEmpty() ? QCoreApplication::applicationDirPath()

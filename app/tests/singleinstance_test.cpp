@@ -25,11 +25,17 @@ TEST(SingleInstanceTest, SecondCopyAsksTheFirstToComeForwardUntilItEnds) {
       ASSERT_TRUE(first.RegisterUniqueInstance()) << bStale;
       EXPECT_TRUE(QFileInfo::exists(first.LockPath()));
       QSignalSpy raised(&first, &CSingleInstance::activationRequested);
+      QSignalSpy opened(&first, &CSingleInstance::openRequested);
       CSingleInstance second("vek-test", folder.path());
-      EXPECT_FALSE(second.RegisterUniqueInstance()) << bStale;
+      const QStringList files = {"/tmp/a b.rtf", QString::fromUtf8("/tmp/Qapla\u2019.txt")};
+      EXPECT_FALSE(second.RegisterUniqueInstance(files)) << bStale;
       EXPECT_FALSE(second.IsFirst());
       EXPECT_TRUE(raised.wait(3000)) << bStale;
       EXPECT_EQ(raised.count(), 1);
+      for (int i = 0; i < 50 && opened.count() < 2; ++i) opened.wait(100);
+      ASSERT_EQ(opened.count(), 2) << bStale;
+      EXPECT_EQ(opened.at(0).at(0).toString(), files[0]);
+      EXPECT_EQ(opened.at(1).at(0).toString(), files[1]);
       // Another program name is another lock.
       CSingleInstance other("other-test", folder.path());
       EXPECT_TRUE(other.RegisterUniqueInstance());
