@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 dir=${VEK_BUILD_DIR:-build}
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEK_BUILD_GUI=ON >/dev/null
 cmake --build "$dir" -j"$(nproc)" "$@"
