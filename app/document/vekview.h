@@ -92,6 +92,8 @@ class CVek99View : public QTextEdit {
   bool SaveAs(const QString& path);
   // The range a pIqaD conversion works on; false when the user declines.
   bool ConversionRange(int& start, int& end);
+  // Rewrites the range in pIqaD or Latin letters and sets its faces, as one undo step.
+  void ConvertSelection(bool bToPiqad);
   void FinishConversion(int start, int end, bool bHadSelection, int oldPosition);
 
   CVek99Doc* m_pDoc;

@@ -146,40 +146,14 @@ void CVek99View::FinishConversion(int start, int end, bool bHadSelection, int ol
 }
 
 void CVek99View::ConvertSelectionToPiqad() {
-  if (IsPiqadSelection()) return;
-  const bool bHadSelection = textCursor().hasSelection();
-  const int oldPosition = textCursor().position();
-  int start = 0, end = 0;
-  if (!ConversionRange(start, end)) return;
-
-  QTextCursor cursor(document());
-  cursor.beginEditBlock();
-  const int newEnd = RewriteRange(*document(), start, end, &morphan::ToPiqad, true);
-  cursor.setPosition(start);
-  cursor.setPosition(newEnd, QTextCursor::KeepAnchor);
-  // The face of the rewritten text is the one to give back later.
-  QTextCursor first(document());
-  first.setPosition(qMin(start + 1, newEnd));
-  m_strPreviousFace =
-      SelectionFormat(cursor).face.value_or(EffectiveFace(first.charFormat(), *document()));
-  cursor.mergeCharFormat(FaceFormat(kPiqadFace));
-
-  // Characters the font has no glyph for keep the face they had.
-  const QString text = cursor.selectedText();
-  const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                 size_t(text.size()));
-  for (const morphan::CharRun& run : morphan::NonGlyphRuns(view)) {
-    QTextCursor part(document());
-    part.setPosition(start + int(run.start));
-    part.setPosition(start + int(run.start + run.length), QTextCursor::KeepAnchor);
-    part.mergeCharFormat(FaceFormat(m_strPreviousFace));
-  }
-  cursor.endEditBlock();
-  FinishConversion(start, newEnd, bHadSelection, oldPosition);
+  if (!IsPiqadSelection()) ConvertSelection(true);
 }
 
 void CVek99View::ConvertSelectionToLatin() {
-  if (!IsPiqadSelection()) return;
+  if (IsPiqadSelection()) ConvertSelection(false);
+}
+
+void CVek99View::ConvertSelection(bool bToPiqad) {
   const bool bHadSelection = textCursor().hasSelection();
   const int oldPosition = textCursor().position();
   int start = 0, end = 0;
@@ -187,11 +161,32 @@ void CVek99View::ConvertSelectionToLatin() {
 
   QTextCursor cursor(document());
   cursor.beginEditBlock();
-  const int newEnd = RewriteRange(*document(), start, end, &morphan::ToLatin, false);
+  const int newEnd = RewriteRange(*document(), start, end,
+                                  bToPiqad ? &morphan::ToPiqad : &morphan::ToLatin, bToPiqad);
   cursor.setPosition(start);
   cursor.setPosition(newEnd, QTextCursor::KeepAnchor);
-  const std::string face = morphan::LatinFace(m_strPreviousFace.toStdString());
-  cursor.mergeCharFormat(FaceFormat(QString::fromStdString(face)));
+  if (bToPiqad) {
+    // The face of the rewritten text is the one to give back later.
+    QTextCursor first(document());
+    first.setPosition(qMin(start + 1, newEnd));
+    m_strPreviousFace =
+        SelectionFormat(cursor).face.value_or(EffectiveFace(first.charFormat(), *document()));
+    cursor.mergeCharFormat(FaceFormat(kPiqadFace));
+
+    // Characters the font has no glyph for keep the face they had.
+    const QString text = cursor.selectedText();
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                   size_t(text.size()));
+    for (const morphan::CharRun& run : morphan::NonGlyphRuns(view)) {
+      QTextCursor part(document());
+      part.setPosition(start + int(run.start));
+      part.setPosition(start + int(run.start + run.length), QTextCursor::KeepAnchor);
+      part.mergeCharFormat(FaceFormat(m_strPreviousFace));
+    }
+  } else {
+    const std::string face = morphan::LatinFace(m_strPreviousFace.toStdString());
+    cursor.mergeCharFormat(FaceFormat(QString::fromStdString(face)));
+  }
   cursor.endEditBlock();
   FinishConversion(start, newEnd, bHadSelection, oldPosition);
 }
