@@ -97,14 +97,8 @@ bool ReadRulesText(std::string_view text, CRuleDB& db, std::string& error) {
   std::vector<std::string> responseLines;
   size_t ruleLine = 0;
 
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t eol = text.find('\n', pos);
-    if (eol == std::string_view::npos) eol = text.size();
-    std::string_view line = text.substr(pos, eol - pos);
-    pos = eol + 1;
+  for (const std::string_view line : wordbank::SplitLines(text)) {
     ++r.lineNo;
-    if (line.ends_with('\r')) line.remove_suffix(1);
     if (line.empty() || line.front() == '#') continue;
 
     if (!haveMagic) {

@@ -75,14 +75,8 @@ bool ReadLexiconTsv(std::string_view text, CKLex& lex, std::string& error) {
     return false;
   };
 
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t eol = text.find('\n', pos);
-    if (eol == std::string_view::npos) eol = text.size();
-    std::string_view line = text.substr(pos, eol - pos);
-    pos = eol + 1;
+  for (const std::string_view line : SplitLines(text)) {
     ++lineNo;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line.front() == '#') continue;
     if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
 

@@ -126,4 +126,18 @@ std::optional<std::string> UnescapeField(std::string_view field, bool strict) {
   return out;
 }
 
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t eol = text.find('\n', pos);
+    if (eol == std::string_view::npos) eol = text.size();
+    std::string_view line = text.substr(pos, eol - pos);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    lines.push_back(line);
+    pos = eol + 1;
+  }
+  return lines;
+}
+
 }  // namespace wordbank

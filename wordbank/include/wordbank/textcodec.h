@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wordbank {
 
@@ -21,5 +22,9 @@ std::string EscapeField(std::string_view text);
 // end, is an error (nullopt). Lenient: such a backslash is kept as it stands,
 // for hand-edited files.
 std::optional<std::string> UnescapeField(std::string_view field, bool strict);
+
+// The lines of a text file: split at LF, one CR before it dropped; a final LF
+// ends the last line rather than starting an empty one.
+std::vector<std::string_view> SplitLines(std::string_view text);
 
 }  // namespace wordbank
