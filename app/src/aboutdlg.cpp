@@ -18,7 +18,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
                                   "A workbench for learners and writers of Klingon:<br>"
                                   "word analysis, spelling, lexicon, flashcards,<br>"
                                   "lessons and a chatterbot.<br><br>"
-                                  "Copyright \u00A9 Halden")
+                                  "Copyright \u00A9 Halden<br><br>"
+                                  "Lexicon from klingon-assistant-data by De'vID jonpIn<br>"
+                                  "(David Yonge-Mallo) and contributors, Apache License 2.0;<br>"
+                                  "see NOTICE beside the program.")
                               .arg(kAppTitle));
   auto* row = new QHBoxLayout;
   row->addWidget(icon);
