@@ -38,14 +38,13 @@ COLUMNS = ("word", "pos", "definition", "notes", "being", "bodypart", "inherentp
            "irregular", "irregularform", "stative", "synonyms", "antonyms")
 
 
-class ImportError_(Exception):
-    pass
+class CheckoutError(Exception):
+    """A checkout or overlay the import cannot use; the message says why."""
 
 
 class Entry:
-    def __init__(self, index, fields, where):
+    def __init__(self, index, fields):
         self.index = index
-        self.where = where
         self.name = fields["entry_name"].strip()
         self.pos_field = fields["part_of_speech"].strip()
         base, _, rest = self.pos_field.partition(":")
@@ -117,17 +116,17 @@ def tidy(text):
 
 def read_checkout(path):
     if not os.path.isdir(path):
-        raise ImportError_(f"{path}: no such folder (a checkout of klingon-assistant-data is expected)")
+        raise CheckoutError(f"{path}: no such folder (a checkout of klingon-assistant-data is expected)")
     files = sorted(glob.glob(os.path.join(path, "mem-*.xml")))
     if not files:
-        raise ImportError_(f"{path}: no mem-*.xml files; not a klingon-assistant-data checkout")
+        raise CheckoutError(f"{path}: no mem-*.xml files; not a klingon-assistant-data checkout")
     texts, starts, line = [], [], 1
     for f in files:
         try:
             with open(f, encoding="utf-8") as fh:
                 t = fh.read()
         except (OSError, UnicodeDecodeError) as e:
-            raise ImportError_(f"{f}: cannot read: {e}")
+            raise CheckoutError(f"{f}: cannot read: {e}")
         starts.append((line, f))
         texts.append(t)
         line += t.count("\n")
@@ -140,7 +139,7 @@ def read_checkout(path):
             if start <= at:
                 first, name = start, f
         why = str(e).split(": line ")[0]
-        raise ImportError_(f"{name}: line {at - first + 1}: damaged XML ({why})")
+        raise CheckoutError(f"{name}: line {at - first + 1}: damaged XML ({why})")
     entries = []
     for table in root.iter("table"):
         if table.get("name") != "mem":
@@ -149,15 +148,15 @@ def read_checkout(path):
         where = f"entry {len(entries) + 1} ({fields.get('entry_name', '?')!r})"
         for col in REQUIRED_COLUMNS:
             if col not in fields:
-                raise ImportError_(f"{path}: {where} has no '{col}' column; damaged checkout")
-        e = Entry(len(entries), fields, where)
+                raise CheckoutError(f"{path}: {where} has no '{col}' column; damaged checkout")
+        e = Entry(len(entries), fields)
         if not e.name or not e.base:
-            raise ImportError_(f"{path}: {where} has no word or no part of speech; damaged checkout")
+            raise CheckoutError(f"{path}: {where} has no word or no part of speech; damaged checkout")
         if e.base not in BASE_POS and e.base not in SKIPPED_BASES:
-            raise ImportError_(f"{path}: {where}: unknown part of speech '{e.pos_field}'")
+            raise CheckoutError(f"{path}: {where}: unknown part of speech '{e.pos_field}'")
         entries.append(e)
     if not entries:
-        raise ImportError_(f"{path}: no entries found; damaged checkout")
+        raise CheckoutError(f"{path}: no entries found; damaged checkout")
     return entries
 
 
@@ -167,13 +166,13 @@ def read_overlay(path):
         with open(path, encoding="utf-8") as fh:
             lines = fh.read().splitlines()
     except (OSError, UnicodeDecodeError) as e:
-        raise ImportError_(f"{path}: cannot read the overlay: {e}")
+        raise CheckoutError(f"{path}: cannot read the overlay: {e}")
     for n, line in enumerate(lines, 1):
         if not line.strip() or line.startswith("#"):
             continue
         parts = line.split("\t")
         if len(parts) != 3 or not all(parts):
-            raise ImportError_(f"{path}: line {n}: expected word<TAB>part of speech<TAB>definition")
+            raise CheckoutError(f"{path}: line {n}: expected word<TAB>part of speech<TAB>definition")
         rows.append(tuple(parts))
     return rows
 
@@ -240,14 +239,14 @@ def apply_overlay(kept, overlay):
     added = []
     for word, pos, definition in overlay:
         if pos not in CKWORD_POS:
-            raise ImportError_(f"overlay entry {word}: unknown part of speech '{pos}'")
+            raise CheckoutError(f"overlay entry {word}: unknown part of speech '{pos}'")
         found = by_word.get((word, pos), [])
         pick = (next((e for e in found if e.definition == definition), None)
                 or next((e for e in found if e.definition.startswith(definition)), None)
                 or (found[0] if found else None))
         if pick is None:
             # Ours alone: added after the data set's entries.
-            pick = Entry(-1 - len(added), dict.fromkeys(REQUIRED_COLUMNS, ""), "overlay")
+            pick = Entry(-1 - len(added), dict.fromkeys(REQUIRED_COLUMNS, ""))
             pick.word, pick.pos = word, pos
             added.append(pick)
             by_word[(word, pos)] = [pick]
@@ -408,7 +407,7 @@ def main(argv):
     try:
         text = build(args.checkout, args.overlay)
         write_atomically(args.out, text)
-    except ImportError_ as e:
+    except CheckoutError as e:
         print(f"import_lexicon: {e}", file=sys.stderr)
         return 1
     except OSError as e:
