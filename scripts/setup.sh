@@ -3,7 +3,7 @@
 # Does nothing when everything is already there.
 set -euo pipefail
 pkgs=(cmake g++ make pkg-config qt6-base-dev libxkbcommon-dev nlohmann-json3-dev nettle-dev
-      libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth jq python3)
+      libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth jq python3 python3-pycryptodome)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -22,6 +22,8 @@
 #include "aboutdlg.h"
 #include "appinfo.h"
 #include "commandtable.h"
+#include "course/testmgr.h"
+#include "courseui/courseui.h"
 #include "doccommands.h"
 #include "doctemplate.h"
 #include "icons.h"
@@ -38,6 +40,7 @@ const char* const kReadyCommands[] = {
     "ID_FILE_NEW",        "ID_APP_EXIT",       "ID_VIEW_TOOLBAR",     "ID_VIEW_FORMATBAR",
     "ID_VIEW_STATUS_BAR", "ID_WINDOW_CASCADE", "ID_WINDOW_TILE_HORZ", "ID_WINDOW_ARRANGE",
     "ID_HELP_CONTENTS",   "ID_APP_ABOUT",      "ID_LANGUAGE_CHATTERBOT",
+    "ID_LANGUAGE_LESSONS", "ID_UTILITIES_LESSONEDITOR",
 };
 
 constexpr int kToolBarHeight = 30;
@@ -206,6 +209,8 @@ void CMainFrame::ConnectCommands() {
   on("ID_HELP_CONTENTS", &CMainFrame::OnHelpContents);
   on("ID_APP_ABOUT", &CMainFrame::OnAppAbout);
   on("ID_LANGUAGE_CHATTERBOT", &CMainFrame::OnChatterbot);
+  on("ID_LANGUAGE_LESSONS", [this] { OnLessons(false); });
+  on("ID_UTILITIES_LESSONEDITOR", [this] { OnLessons(true); });
 
   on("ID_VIEW_TOOLBAR", [this] { m_pMainBar->setVisible(!m_pMainBar->isVisible()); });
   on("ID_VIEW_STATUS_BAR", [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
@@ -347,6 +352,19 @@ void CMainFrame::OnAppAbout() {
 
 void CMainFrame::OnChatterbot() {
   CChatterbotDlg::Run(this, VekApp() ? VekApp()->GetAppDir() : QCoreApplication::applicationDirPath());
+}
+
+void CMainFrame::OnLessons(bool bTeacher) {
+  // Every command reads the course afresh and writes it back at Done.
+  CTestMgr mgr(m_app.GetAppDir().toStdString());
+  CCourseEnv env;
+  env.message = [this](const QString& text, QMessageBox::StandardButtons buttons) {
+    return VekMessageBox(text, MsgIcon::None, buttons, this);
+  };
+  if (bTeacher)
+    courseui::Teacher(mgr, this, env);
+  else
+    courseui::Student(mgr, this, env);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -57,6 +57,8 @@ class CMainFrame : public QMainWindow {
   // The chatterbot window (Language menu, F5), modal, over the rules in the
   // data folder.
   void OnChatterbot();
+  // Lessons (student) and Lesson Editor (teacher).
+  void OnLessons(bool bTeacher);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
