@@ -51,6 +51,7 @@ CLessonOverviewDlg::CLessonOverviewDlg(const CTestSection& section, bool bStuden
   font.setBold(false);
   m_pText->document()->setDefaultFont(font);
   LoadRtfText(section.m_strText, *m_pText->document());
+  m_pText->moveCursor(QTextCursor::Start);
   m_pText->installEventFilter(this);
 
   m_pTest = new QPushButton(bStudent ? "Begin &Test" : "Edit &Test", this);

@@ -61,6 +61,7 @@ void CTestQuestionDlg::Build() {
   m_pAnswers->setSortingEnabled(true);
   m_pSubmit = new QPushButton(edit ? "OK" : "&Submit Answer", this);
   m_pSubmit->setObjectName("submit");
+  // Enter in the answer box submits through the default button, once.
   m_pSubmit->setDefault(true);
   m_pStop = new QPushButton("Stop Test", this);
   m_pStop->setObjectName("stop");
@@ -107,7 +108,6 @@ void CTestQuestionDlg::Build() {
   resize(460, edit ? 440 : 300);
   connect(m_pSubmit, &QPushButton::clicked, this, &CTestQuestionDlg::OnSubmit);
   connect(m_pStop, &QPushButton::clicked, this, &QDialog::reject);
-  connect(m_pAnswer, &QLineEdit::returnPressed, this, &CTestQuestionDlg::OnSubmit);
 }
 
 void CTestQuestionDlg::ShowQuestion() {

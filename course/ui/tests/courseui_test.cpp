@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QtTest/QTest>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -146,6 +147,23 @@ TEST(CourseUi, ScoresAndStatusesOfATest) {
     lesson.SetStudentStatus();
     EXPECT_EQ(lesson.m_strStatus, c.status) << c.answers.join(",").toStdString();
   }
+}
+
+TEST(CourseUi, EnterSubmitsAnAnswerOnce) {
+  CTestSection lesson = Lesson(1, "x", {"a", "b"});
+  CScript script;
+  script.onMessage = [](const QString&) { return QMessageBox::Yes; };
+  CTestQuestionDlg test(lesson, script.env);
+  test.show();
+  QTest::keyClicks(test.AnswerEdit(), "wrong");
+  QTest::keyClick(test.AnswerEdit(), Qt::Key_Return);
+  EXPECT_EQ(script.messages.size(), 1u);
+  EXPECT_EQ(test.SentenceEdit()->toPlainText(), "for a");
+  QTest::keyClicks(test.AnswerEdit(), "a");
+  QTest::keyClick(test.AnswerEdit(), Qt::Key_Return);
+  EXPECT_EQ(script.messages.size(), 1u);
+  EXPECT_EQ(test.SentenceEdit()->toPlainText(), "for b");
+  EXPECT_EQ(lesson.m_nCorrect, 1);
 }
 
 TEST(CourseUi, ALessonWithoutQuestionsIsCompletedBySubmitting) {
