@@ -8,6 +8,15 @@ if [ "$py" != "$lib" ]; then
   diff <(echo "$py") <(echo "$lib")
   exit 1
 fi
+# A cut file is refused by both, with a message and a failing exit code.
+cut=$(mktemp)
+trap 'rm -f "$cut"' EXIT
+head -c 4000 "$4" > "$cut"
+for reader in "$1 $2" "$3 list"; do
+  if out=$($reader "$cut" 2>&1) || [ -z "$out" ]; then
+    echo "$reader accepted a cut file"; exit 1
+  fi
+done
 lessons=$(grep -c $'^[0-9.-]*\t.*questions' <<<"$py")
 echo "$lessons lessons listed alike"
 [ "$lessons" -gt 0 ]
