@@ -93,7 +93,9 @@ TEST(LexiconFile, SaveAndLoadRoundTrip) {
   // What could not be loaded back is not saved, and the old file stays.
   const std::string old = ReadAll(path);
   CKLex odd = SampleLexicon();
-  odd.Lookup("jagh")->m_bBeing = -1;
+  CKWord jagh = *odd.Lookup("jagh");
+  jagh.m_bBeing = -1;
+  odd.SetAt("jagh", jagh);
   EXPECT_FALSE(SaveLexiconFile(path, odd, error));
   EXPECT_EQ(error, "The lexicon was not saved: the entry \"jagh\" has an impossible being flag.");
   EXPECT_EQ(ReadAll(path), old);
@@ -114,8 +116,11 @@ TEST(LexiconFile, FailuresLeaveTheLexiconAsItWas) {
   std::string error;
 
   CKLex badPos = SampleLexicon(), badStative = SampleLexicon();
-  badPos.Lookup("nuq")->m_nPos = 8;
-  badStative.Lookup("ghIH")->m_bStative = 2;
+  CKWord nuq = *badPos.Lookup("nuq"), ghIH = *badStative.Lookup("ghIH");
+  nuq.m_nPos = 8;
+  ghIH.m_bStative = 2;
+  badPos.SetAt("nuq", nuq);
+  badStative.SetAt("ghIH", ghIH);
   const std::pair<std::string, std::string> damaged[] = {
       {"", "The lexicon file " + path + " is damaged"},
       {ArchiveOf(SampleLexicon()) + "x", "1 bytes follow the last entry"},
