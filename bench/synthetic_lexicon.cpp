@@ -27,9 +27,15 @@ std::string Syllable(std::mt19937& rng) {
 }  // namespace
 
 CKLex MakeLexicon(int entries, unsigned seed) {
-  std::mt19937 rng(seed);
   CKLex lex;
+  Grow(lex, entries, seed);
+  return lex;
+}
+
+void Grow(CKLex& lex, int entries, unsigned seed) {
+  std::mt19937 rng(seed);
   std::set<std::string> seen;
+  for (const auto& [key, w] : lex) seen.insert(w.m_strWord);
   while (static_cast<int>(lex.GetCount()) < entries) {
     std::string w = Syllable(rng);
     if (rng() % 3 == 0) w += Syllable(rng);
@@ -43,7 +49,6 @@ CKLex MakeLexicon(int entries, unsigned seed) {
     k.m_bBeing = k.m_nPos == kPosNoun && rng() % 8 == 0;
     lex.Add(k);
   }
-  return lex;
 }
 
 std::vector<std::string> MakeText(const CKLex& lex, int words, unsigned seed) {

@@ -10,6 +10,8 @@ namespace bench {
 
 // `entries` entries: roughly 40% nouns, 40% verbs, the rest uninflected words.
 CKLex MakeLexicon(int entries, unsigned seed = 7);
+// Adds such entries, with words not yet in `lex`, until it holds `entries`.
+void Grow(CKLex& lex, int entries, unsigned seed = 7);
 
 // `words` words built on the lexicon's entries: bare roots, nouns with
 // suffixes, verbs with prefixes and suffixes, and a share of unknown words.

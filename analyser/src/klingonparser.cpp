@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 #include "morphan/parsednoun.h"
 #include "morphan/parsednum.h"
@@ -93,13 +94,28 @@ void CKlingonParser::AdjustCase(std::string& word) {
 
 void CKlingonParser::AnalyseEntries(const std::string& word, bool caseFlag,
                                     std::vector<CParseResult>& results) const {
-  CParsedNoun noun, pronounNoun;
-  CParsedVerb verb, pronounVerb;
-  CParsedNum num;
-  CParsedWord plain;
+  // Each Parse starts from Clear(), so the analysis objects can outlive the
+  // call; building and destroying them was a good part of a short word's cost.
+  // No analysis runs inside another one (the suggestion check comes after).
+  struct Scratch {
+    CParsedNoun noun, pronounNoun;
+    CParsedVerb verb, pronounVerb;
+    CParsedNum num;
+    CParsedWord plain;
+    std::vector<uint32_t> candidates;
+  };
+  thread_local Scratch scratch;
+  CParsedNoun& noun = scratch.noun;
+  CParsedNoun& pronounNoun = scratch.pronounNoun;
+  CParsedVerb& verb = scratch.verb;
+  CParsedVerb& pronounVerb = scratch.pronounVerb;
+  CParsedNum& num = scratch.num;
+  CParsedWord& plain = scratch.plain;
+  std::vector<uint32_t>& candidates = scratch.candidates;
 
-  for (const auto& [key, entry] : *m_pLexicon) {
-    if (word.find(entry.m_strWord) == std::string::npos) continue;
+  auto tryEntry = [&](const CKLex::Entry& e) {
+    const std::string& key = e.first;
+    const CKWord& entry = e.second;
     auto attempt = [&](auto& parsed, bool withMessages) {
       parsed.Clear();
       if (parsed.Parse(word, entry))
@@ -115,14 +131,45 @@ void CKlingonParser::AnalyseEntries(const std::string& word, bool caseFlag,
       case kPosNumber: attempt(num, true); break;
       default: attempt(plain, false); break;
     }
+  };
+
+  if (m_bFullScan) {
+    for (const auto& e : *m_pLexicon)
+      if (word.find(e.second.m_strWord) != std::string::npos) tryEntry(e);
+    return;
   }
+  // The same entries in the same order as the scan above.
+  m_pLexicon->FindEntriesIn(word, candidates);
+  for (const uint32_t pos : candidates) tryEntry(m_pLexicon->EntryAt(pos));
 }
 
 int CKlingonParser::ParseWord(std::string word, std::vector<CParseResult>& results) {
   const std::string original = word;
   AdjustCase(word);
+  if (word.size() > kMaxWordLength) {
+    if (m_pBudget == nullptr) m_nBudget = kSuggestionBudget;
+    return static_cast<int>(results.size());
+  }
   const bool caseFlag = word != original;
 
+  // A top-level call into an empty array gives what it gave before for the
+  // same word, as long as the lexicon is unchanged.
+  const bool memoise = m_pMemo && m_pLexicon && results.empty() && m_pBudget == nullptr &&
+                       m_nDepth == 0 && m_lstVisited.empty();
+  if (!memoise) return Analyse(word, caseFlag, results);
+  const std::string key = (caseFlag ? "1" : "0") + word;
+  if (const CParseMemo::Stored* stored = m_pMemo->Find(*m_pLexicon, key)) {
+    results = stored->results;
+    m_nBudget = kSuggestionBudget - stored->analyses;
+    return static_cast<int>(results.size());
+  }
+  Analyse(word, caseFlag, results);
+  m_pMemo->Store(key, {results, SuggestionAnalyses()});
+  return static_cast<int>(results.size());
+}
+
+int CKlingonParser::Analyse(const std::string& word, bool caseFlag,
+                            std::vector<CParseResult>& results) {
   if (m_pLexicon) AnalyseEntries(word, caseFlag, results);
 
   // The suggestion check: re-analyse each suggestion and drop faulty ones.
@@ -142,17 +189,21 @@ int CKlingonParser::ParseWord(std::string word, std::vector<CParseResult>& resul
 }
 
 void CKlingonParser::SuggestionCheck(std::vector<CParseResult>& results) {
-  CKlingonParser helper;
-  helper.m_pLexicon = m_pLexicon;
-  helper.m_nDepth = m_nDepth;
-  helper.m_lstVisited = m_lstVisited;
-  helper.m_pBudget = m_pBudget;
-
+  // Made when first needed: most words suggest nothing.
+  std::optional<CKlingonParser> helper;
   const size_t count = results.size();
   for (size_t i = 0; i < count; ++i) {
     if (results[i].m_lstSuggestions.empty()) continue;
+    if (!helper) {
+      helper.emplace();
+      helper->m_pLexicon = m_pLexicon;
+      helper->m_bFullScan = m_bFullScan;
+      helper->m_nDepth = m_nDepth;
+      helper->m_lstVisited = m_lstVisited;
+      helper->m_pBudget = m_pBudget;
+    }
     CParseResult copy = results[i];
-    CheckSuggestions(copy, helper);
+    CheckSuggestions(copy, *helper);
     results[i] = std::move(copy);
   }
 }

@@ -1,4 +1,6 @@
+#include <array>
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "morphan/parsedverb.h"
@@ -52,8 +54,15 @@ std::string ObjectForm(const std::string& subject) {
 }  // namespace
 
 std::string CParsedVerb::TS(const std::string& text) const {
-  for (const SuffixRow& row : kSuffixes)
-    if (text == row.text) return row.gloss;
+  // Called for every slot, most of them empty; no suffix is.
+  if (text.empty()) return text;
+  static const auto texts = [] {
+    std::array<std::string_view, kSuffixCount> t;
+    for (int i = 0; i < kSuffixCount; ++i) t[i] = kSuffixes[i].text;
+    return t;
+  }();
+  for (int i = 0; i < kSuffixCount; ++i)
+    if (text == texts[i]) return kSuffixes[i].gloss;
   return text;
 }
 

@@ -71,6 +71,8 @@ int main(int argc, char** argv) {
 
   CKlingonParser parser;
   parser.m_pLexicon = &lexicon;
+  CParseMemo memo;  // a text repeats its words
+  parser.m_pMemo = &memo;
   std::string out;
   for (const auto& piece : pieces) {
     if (json) out += morphan::PieceJson(parser, piece) + "\n";
