@@ -1,3 +1,4 @@
+#include <array>
 #include <string_view>
 
 #include "morphan/parsedverb.h"
@@ -5,9 +6,19 @@
 
 namespace {
 
+// Runs for every suffix of every verb reading tried: the texts are measured
+// once, and a row whose first letter differs is passed over without a compare.
 const CParsedVerb::SuffixRow* FindSuffix(std::string_view rest) {
-  for (const auto& row : CParsedVerb::kSuffixes)
-    if (rest.starts_with(row.text)) return &row;
+  static const auto texts = [] {
+    std::array<std::string_view, CParsedVerb::kSuffixCount> t;
+    for (int i = 0; i < CParsedVerb::kSuffixCount; ++i) t[i] = CParsedVerb::kSuffixes[i].text;
+    return t;
+  }();
+  for (int i = 0; i < CParsedVerb::kSuffixCount; ++i) {
+    const std::string_view text = texts[i];
+    if (!text.empty() && (rest.empty() || rest[0] != text[0])) continue;
+    if (rest.starts_with(text)) return &CParsedVerb::kSuffixes[i];
+  }
   return nullptr;
 }
 
