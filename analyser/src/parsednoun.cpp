@@ -26,8 +26,9 @@ constexpr std::string CParsedNoun::*kSlots[] = {
     &CParsedNoun::m_strSuffix4, &CParsedNoun::m_strSuffix5};
 
 const NounSuffix* SuffixAtFront(std::string_view rest) {
+  if (rest.empty()) return nullptr;  // no suffix is empty
   for (const auto& row : kNounSuffixes)
-    if (rest.starts_with(row.suffix)) return &row;
+    if (row.suffix[0] == rest[0] && rest.starts_with(row.suffix)) return &row;
   return nullptr;
 }
 
