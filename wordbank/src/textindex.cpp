@@ -1,40 +1,53 @@
 #include "wordbank/textindex.h"
 
 #include <algorithm>
-#include <map>
 
 CTextIndex::CTextIndex(const std::vector<std::string_view>& texts) {
-  // Built with maps first, then laid out flat so that Find touches few cache lines.
+  // Built with small edge lists first (the root's as a table), then laid out
+  // flat with sorted edges so that Find touches few cache lines.
   struct Building {
-    std::map<unsigned char, uint32_t> children;
+    std::vector<Edge> children;
     std::vector<uint32_t> hits;
   };
+  size_t letters = 0;
+  for (const auto& t : texts) letters += t.size();
   std::vector<Building> build(1);
+  build.reserve(letters + 1);
   for (uint32_t pos = 0; pos < texts.size(); ++pos) {
     uint32_t node = 0;
     for (const char c : texts[pos]) {
       const auto byte = static_cast<unsigned char>(c);
-      auto it = build[node].children.find(byte);
-      if (it == build[node].children.end()) {
-        it = build[node].children.emplace(byte, static_cast<uint32_t>(build.size())).first;
-        build.emplace_back();
+      uint32_t next = 0;
+      if (node == 0) {
+        next = m_rootChild[byte];
+      } else {
+        for (const Edge& e : build[node].children)
+          if (e.byte == byte) next = e.child;
       }
-      node = it->second;
+      if (next == 0) {
+        next = static_cast<uint32_t>(build.size());
+        build.emplace_back();
+        if (node == 0) m_rootChild[byte] = next;
+        else build[node].children.push_back({byte, next});
+      }
+      node = next;
     }
     build[node].hits.push_back(pos);  // positions arrive ascending
   }
 
   m_nodes.resize(build.size());
+  m_edges.reserve(build.size());
   for (uint32_t n = 0; n < build.size(); ++n) {
+    auto& children = build[n].children;
+    std::sort(children.begin(), children.end(), [](const Edge& a, const Edge& b) { return a.byte < b.byte; });
     Node& node = m_nodes[n];
     node.firstEdge = static_cast<uint32_t>(m_edges.size());
-    node.edgeCount = static_cast<uint32_t>(build[n].children.size());
-    for (const auto& [byte, child] : build[n].children) m_edges.push_back({byte, child});
+    node.edgeCount = static_cast<uint32_t>(children.size());
+    m_edges.insert(m_edges.end(), children.begin(), children.end());
     node.firstHit = static_cast<uint32_t>(m_hits.size());
     node.hitCount = static_cast<uint32_t>(build[n].hits.size());
     m_hits.insert(m_hits.end(), build[n].hits.begin(), build[n].hits.end());
   }
-  for (const auto& [byte, child] : build[0].children) m_rootChild[byte] = child;
 }
 
 uint32_t CTextIndex::Child(uint32_t node, unsigned char byte) const {
