@@ -23,6 +23,7 @@ CKLex::CKLex(const CKLex& other)
     : m_entries(other.m_entries),
       m_index(other.m_index),
       m_keyHints(other.m_keyHints),
+      m_nKeyProbes(other.m_nKeyProbes),
       m_nRevision(NewRevision()),
       m_pTextIndex(other.TextIndexIfBuilt()) {}
 
@@ -30,6 +31,7 @@ CKLex::CKLex(CKLex&& other) noexcept
     : m_entries(std::move(other.m_entries)),
       m_index(std::move(other.m_index)),
       m_keyHints(std::move(other.m_keyHints)),
+      m_nKeyProbes(other.m_nKeyProbes),
       m_nRevision(NewRevision()),
       m_pTextIndex(other.TextIndexIfBuilt()) {
   other.RemoveAll();
@@ -45,6 +47,7 @@ CKLex& CKLex::operator=(CKLex&& other) noexcept {
   m_entries = std::move(other.m_entries);
   m_index = std::move(other.m_index);
   m_keyHints = std::move(other.m_keyHints);
+  m_nKeyProbes = other.m_nKeyProbes;
   auto index = other.TextIndexIfBuilt();
   other.RemoveAll();
   Changed();

@@ -64,8 +64,9 @@ class CKLex {
   // can never serve data of another lexicon or an older content.
   uint64_t Revision() const { return m_nRevision; }
 
-  // Key lookups made by Add and MakeKey so far; stays linear in the number of
-  // entries added, however many share one word.
+  // Key lookups made by Add and MakeKey so far (carried over by copies and
+  // moves); stays linear in the number of entries added, however many share
+  // one word.
   uint64_t KeyProbes() const { return m_nKeyProbes; }
 
   // Replaces the whole content when loading; throws CArchiveException on
