@@ -30,7 +30,10 @@
 #include "lockkeys.h"
 #include "messagebox.h"
 #include "placement.h"
+#include "canon/canoneditordlg.h"
+#include "canon/canonsearchdlg.h"
 #include "robot/chatterbotdlg.h"
+#include "robot/ruleeditordlg.h"
 #include "vekapp.h"
 
 namespace {
@@ -41,6 +44,7 @@ const char* const kReadyCommands[] = {
     "ID_VIEW_STATUS_BAR", "ID_WINDOW_CASCADE", "ID_WINDOW_TILE_HORZ", "ID_WINDOW_ARRANGE",
     "ID_HELP_CONTENTS",   "ID_APP_ABOUT",      "ID_LANGUAGE_CHATTERBOT",
     "ID_LANGUAGE_LESSONS", "ID_UTILITIES_LESSONEDITOR",
+    "ID_LANGUAGE_SEARCHCANON", "ID_UTILITIES_ROBOTRULES", "ID_UTILITIES_CANONEDITOR",
 };
 
 constexpr int kToolBarHeight = 30;
@@ -211,6 +215,10 @@ void CMainFrame::ConnectCommands() {
   on("ID_LANGUAGE_CHATTERBOT", &CMainFrame::OnChatterbot);
   on("ID_LANGUAGE_LESSONS", [this] { OnLessons(false); });
   on("ID_UTILITIES_LESSONEDITOR", [this] { OnLessons(true); });
+  on("ID_UTILITIES_ROBOTRULES", &CMainFrame::OnRobotRuleEditor);
+  on("ID_LANGUAGE_SEARCHCANON", [this] { FindInCanon(this, m_app.m_canonDB); });
+  // The canon file of the data folder, where the program reads it at start.
+  on("ID_UTILITIES_CANONEDITOR", [this] { EditCanonDB(m_app.m_canonDB, m_app.DataPath("canon.klx"), this); });
 
   on("ID_VIEW_TOOLBAR", [this] { m_pMainBar->setVisible(!m_pMainBar->isVisible()); });
   on("ID_VIEW_STATUS_BAR", [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
@@ -365,6 +373,10 @@ void CMainFrame::OnLessons(bool bTeacher) {
     courseui::Teacher(mgr, this, env);
   else
     courseui::Student(mgr, this, env);
+}
+
+void CMainFrame::OnRobotRuleEditor() {
+  CRuleEditorDlg::Run(this, VekApp() ? VekApp()->GetAppDir() : QCoreApplication::applicationDirPath());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

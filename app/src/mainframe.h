@@ -59,6 +59,8 @@ class CMainFrame : public QMainWindow {
   void OnChatterbot();
   // Lessons (student) and Lesson Editor (teacher).
   void OnLessons(bool bTeacher);
+  // The robot rule editor (Utilities menu, Ctrl+R), over the same rules.
+  void OnRobotRuleEditor();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

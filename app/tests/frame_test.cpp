@@ -167,6 +167,33 @@ TEST_F(FrameTest, HelpAboutAndChatterbot) {
   EXPECT_EQ(reply, "nuqneH!");
 }
 
+// The canon and rule editor commands work on the files of the data folder
+// (not of the current folder): a damaged canon.klx there is reported and kept.
+TEST_F(FrameTest, CanonAndRuleCommandsUseTheDataFolder) {
+  ASSERT_NE(QDir::currentPath(), QDir(Data("")).absolutePath());
+  const QByteArray damaged = "VKCN\x01";
+  ASSERT_TRUE(WriteFile(Data("canon.klx"), damaged));
+  QString text;
+  EXPECT_EQ(RunModal("ID_UTILITIES_CANONEDITOR",
+                     [&](QWidget* box) {
+                       if (auto* b = qobject_cast<QMessageBox*>(box)) text = b->text();
+                     }),
+            "Canon Editor");
+  EXPECT_TRUE(text.contains(Data("canon.klx"))) << text.toStdString();
+  EXPECT_EQ(ReadFile(Data("canon.klx")), damaged);
+  EXPECT_EQ(RunModal("ID_LANGUAGE_SEARCHCANON"), "Search Canon");
+  ASSERT_TRUE(WriteFile(Data("robot-rules.txt"),
+                        "robot-rules 1\nrule <a>\nactivation 1\npattern 100 nuqneH\n"
+                        "response nuqneH!\nend\n"));
+  QString rule;
+  EXPECT_EQ(RunModal("ID_UTILITIES_ROBOTRULES",
+                     [&](QWidget* box) {
+                       if (auto* rules = box->findChild<QComboBox*>("rules")) rule = rules->currentText();
+                     }),
+            "Rule Editor");
+  EXPECT_EQ(rule, "<a>");
+}
+
 }  // namespace
 
 #include "frame_test.moc"

@@ -65,8 +65,21 @@ const std::string& RobotGetRulesFile() { return Robot().m_strFile; }
 std::string Chatterbot(const std::string& strInput) {
   CRobot& r = Robot();
   if (r.m_bStopped) return {};
-  if (!EnsureLoaded(r)) return "The robot cannot read its rules.\n" + r.m_strError;
+  if (!EnsureLoaded(r)) return botcore::kNoReply;
   return r.m_engine.Reply(strInput);
+}
+
+std::string RobotRulesProblem() {
+  CRobot& r = Robot();
+  const bool loaded = EnsureLoaded(r);
+  if (!loaded) return "The robot cannot read its rules.\n" + r.m_strError;
+  if (r.m_db.GetSize() > 0) return {};
+  std::error_code ec;
+  if (r.m_strFile.empty() || !std::filesystem::exists(r.m_strFile, ec))
+    return "The robot has no rules: " + (r.m_strFile.empty() ? std::string("no rules file is set")
+                                                               : r.m_strFile + " was not found") +
+           ".";
+  return "The robot has no rules: " + r.m_strFile + " holds none.";
 }
 
 void RobotStart() {

@@ -38,6 +38,7 @@ class Robot : public ::testing::Test {
 // No file gives an empty robot, which can be filled, saved and talked to.
 TEST_F(Robot, EditsAreSavedAndUsed) {
   EXPECT_EQ(Chatterbot("Qapla'"), "jIyajbe'.\n(I do not understand.)");
+  EXPECT_EQ(RobotRulesProblem(), "The robot has no rules: " + m_file.string() + " was not found.");
   CRuleDB* db = RobotStop();
   ASSERT_NE(db, nullptr);
   EXPECT_EQ(db->GetSize(), 0);
@@ -52,6 +53,7 @@ TEST_F(Robot, EditsAreSavedAndUsed) {
   RobotStart();
 
   EXPECT_EQ(Chatterbot("Qapla'"), "Qapla'!");
+  EXPECT_EQ(RobotRulesProblem(), "");
   CRuleDB back;
   ASSERT_EQ(back.ImportFromTextFile(m_file.string()), 1);
   EXPECT_EQ(back.GetSize(), 1);
@@ -60,9 +62,10 @@ TEST_F(Robot, EditsAreSavedAndUsed) {
 TEST_F(Robot, DamagedFileIsNeverOverwrittenAndMendedOneIsRead) {
   const std::string damaged = "robot-rules 1\nrule <a>\nactivation lots\nend\n";
   Write(damaged);
-  const std::string reply = Chatterbot("nuqneH");
-  EXPECT_NE(reply.find("cannot read its rules"), std::string::npos);
-  EXPECT_NE(reply.find("line 3: bad activation level"), std::string::npos);
+  EXPECT_EQ(Chatterbot("nuqneH"), "jIyajbe'.\n(I do not understand.)");
+  const std::string why = RobotRulesProblem();
+  EXPECT_NE(why.find("cannot read its rules"), std::string::npos);
+  EXPECT_NE(why.find("line 3: bad activation level"), std::string::npos);
   EXPECT_EQ(RobotStop(), nullptr);
   RobotStart();
   EXPECT_EQ(SaveRobotRules(), 0);

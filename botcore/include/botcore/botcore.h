@@ -12,9 +12,14 @@ bool RobotSetRulesFile(const std::string& strPath);
 const std::string& RobotGetRulesFile();
 
 // The reply to one line typed by the user (the empty line included). The
-// rules are loaded on first use; a file that exists but cannot be read gives
-// a reply saying so rather than an empty robot.
+// rules are loaded on first use; without rules every reply is the
+// not-understood one, and RobotRulesProblem() says why.
 std::string Chatterbot(const std::string& strInput);
+
+// Empty when the engine has rules to talk with; otherwise, for the user, why
+// it has none (no file, a damaged file, a file without rules). Loads the
+// rules when they are not loaded yet.
+std::string RobotRulesProblem();
 
 // Runs the engine again on its current rule database with a fresh
 // conversation; retries the load when the last one failed.

@@ -1,6 +1,7 @@
 #pragma once
 // The canon database: sentences quoted from the printed sources, each with its
 // English meaning and where it was found.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,13 @@ class CEntryDB {
   const std::vector<CCanonEntry>& GetEntries() const { return m_entries; }
   size_t GetCount() const { return m_entries.size(); }
   void Add(const CCanonEntry& entry) { m_entries.push_back(entry); }
+  // Both do nothing for an index out of range.
+  void SetAt(size_t i, const CCanonEntry& entry) {
+    if (i < m_entries.size()) m_entries[i] = entry;
+  }
+  void RemoveAt(size_t i) {
+    if (i < m_entries.size()) m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(i));
+  }
   void RemoveAll() { m_entries.clear(); }
   const std::string& GetLastError() const { return m_strLastError; }
 

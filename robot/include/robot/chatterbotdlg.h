@@ -1,6 +1,7 @@
 #pragma once
 // The Chatterbot window: the user types a line, the robot's reply replaces
-// the previous one. The conversation itself is botcore's.
+// the previous one, and the conversation so far stays readable above them.
+// The conversation itself is botcore's.
 #include <QDialog>
 #include <QString>
 
@@ -20,6 +21,8 @@ class CChatterbotDlg : public QDialog {
 
   QString GetInput() const;
   QString GetReply() const;
+  // Every line said so far, the robot's included, oldest first.
+  QString GetConversation() const;
 
  private slots:
   void OnOK();
@@ -27,6 +30,7 @@ class CChatterbotDlg : public QDialog {
  private:
   QLineEdit* m_pInput = nullptr;
   QPlainTextEdit* m_pReply = nullptr;
+  QPlainTextEdit* m_pHistory = nullptr;
   QPushButton* m_pOK = nullptr;
   QPushButton* m_pClose = nullptr;
 };
