@@ -77,6 +77,10 @@ CPattern::CPattern(std::string_view text) {
     Token token;
     if (piece == "*") {
       token.bStar = true;
+    } else if (piece.size() > 1 && piece.front() == '*') {
+      token.bStar = true;
+      token.strSuffix = NormaliseWord(piece.substr(1));
+      if (token.strSuffix.empty()) return;
     } else {
       size_t start = 0;
       for (;;) {
@@ -108,7 +112,12 @@ bool CPattern::Match(const CWordList& words, std::vector<std::string>& captures)
     char& memo = failed[t * (n + 1) + w];
     if (memo) return false;
     const Token& tok = m_arrTokens[t];
-    if (tok.bStar) {
+    if (tok.bStar && !tok.strSuffix.empty()) {
+      if (w < n && words[w].size() > tok.strSuffix.size() && words[w].ends_with(tok.strSuffix)) {
+        spans[t] = {w, 1};
+        if (self(self, t + 1, w + 1)) return true;
+      }
+    } else if (tok.bStar) {
       for (size_t k = n - w + 1; k-- > 0;) {
         spans[t] = {w, k};
         if (self(self, t + 1, w + k)) return true;
@@ -134,6 +143,7 @@ bool CPattern::Match(const CWordList& words, std::vector<std::string>& captures)
         if (k) text += ' ';
         text += words[spans[t].first + k];
       }
+      text.resize(text.size() - m_arrTokens[t].strSuffix.size());
       captures.push_back(std::move(text));
     }
     return true;

@@ -6,7 +6,8 @@
 // become straight ones). A pattern is a run of words matched case-sensitively
 // against consecutive words anywhere in the line: "a|b" accepts either word,
 // "*" any number of words (captured for $1..$9 in the response, longest
-// first). An empty pattern matches only an empty line.
+// first), "*'e'" one word ending in 'e' (captured without it: "Tom'e'"
+// gives "Tom"). An empty pattern matches only an empty line.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,7 @@ class CPattern {
  private:
   struct Token {
     bool bStar = false;
+    std::string strSuffix;  // "*suffix": one word ending so
     std::vector<std::string> arrWords;
   };
   std::vector<Token> m_arrTokens;
