@@ -4,6 +4,8 @@
 set -euo pipefail
 pkgs=(cmake g++ make pkg-config qt6-base-dev libxkbcommon-dev nlohmann-json3-dev nettle-dev
       libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth jq python3 python3-pycryptodome)
+# The pIqaD font's build (fontTools) and its validation (FontForge).
+pkgs+=(python3-fonttools fontforge-nox)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QTextDocument>
 
+#include "piqadtext.h"
 #include "plaintext.h"
 #include "rtf/rtffile.h"
 #include "waitcursor.h"
@@ -62,7 +63,11 @@ bool CVek99Doc::OnSaveDocument(const QString& path, QString* error) {
   CWaitCursor wait;
   const bool bRtf = IsRtfPath(path);
   const bool bSaved = bRtf ? rtf::SaveRtfFile(path, *m_pDocument, error)
-                           : SavePlainTextFile(path, m_pDocument->toPlainText(), error);
+                           : SavePlainTextFile(path,
+                                               m_bPiqadAsUnicode
+                                                   ? TextWithUnicodePiqad(*m_pDocument)
+                                                   : m_pDocument->toPlainText(),
+                                               error);
   // A failed save keeps the flag, so the next try still asks before dropping formatting.
   if (bSaved) m_bRTF = bRtf;
   return bSaved;

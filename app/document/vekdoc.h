@@ -25,6 +25,9 @@ class CVek99Doc : public QObject {
   bool OnSaveDocument(const QString& path, QString* error = nullptr);
 
   bool IsRtf() const { return m_bRTF; }
+  // Plain text writes the runs in the pIqaD face as Unicode pIqaD (a Save As choice).
+  bool IsPiqadAsUnicode() const { return m_bPiqadAsUnicode; }
+  void SetPiqadAsUnicode(bool bUnicode) { m_bPiqadAsUnicode = bUnicode; }
   void SetRtf(bool bRtf) { m_bRTF = bRtf; }
   bool IsModified() const;
   void SetModifiedFlag(bool bModified = true);
@@ -48,4 +51,5 @@ class CVek99Doc : public QObject {
   QString m_strPathName;
   QString m_strTitle;
   bool m_bRTF = false;
+  bool m_bPiqadAsUnicode = false;
 };

@@ -13,6 +13,7 @@
 
 #include "messagebox.h"
 #include "morphan/piqad.h"
+#include "piqadtext.h"
 #include "vekdoc.h"
 
 namespace {
@@ -22,6 +23,8 @@ constexpr char kLoseFormatting[] =
 constexpr int kLargestToGrow = 72;   // grow only below this size
 constexpr int kSmallestToShrink = 9;  // shrink only from this size on
 constexpr int kFontStep = 2;
+constexpr char kPasteAsLatin[] = "Unicode pIqaD as Latin Letters";
+constexpr char kPasteAsPiqad[] = "Unicode pIqaD as pIqaD";
 
 SaveAsHook& SaveAsHookRef() {
   static SaveAsHook hook;
@@ -30,7 +33,7 @@ SaveAsHook& SaveAsHookRef() {
 
 QString ExtensionOf(const QString& path) { return path.right(3).toLower(); }
 
-QString AskSaveAsPath(const CSaveAsRequest& request, QWidget* parent) {
+QString AskSaveAsPath(CSaveAsRequest& request, QWidget* parent) {
   if (SaveAsHookRef()) return SaveAsHookRef()(request);
   QFileDialog dialog(parent, "Save As");
   dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -38,6 +41,7 @@ QString AskSaveAsPath(const CSaveAsRequest& request, QWidget* parent) {
   dialog.setDefaultSuffix(request.strDefaultExt);
   if (!request.strFileName.isEmpty()) dialog.selectFile(request.strFileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  request.strSelectedFilter = dialog.selectedNameFilter();
   return dialog.selectedFiles().first();
 }
 
@@ -96,7 +100,9 @@ bool CVek99View::OnFileSave() {
 bool CVek99View::OnFileSaveAs() {
   const QString path = m_pDoc->GetPathName();
   CSaveAsRequest request;
-  const QStringList text{"Text Files (*.txt)"}, rich{"RTF Files (*.rtf)"}, all{"All Files (*)"};
+  QStringList text{"Text Files (*.txt)"};
+  const QStringList rich{"RTF Files (*.rtf)"}, all{"All Files (*)"};
+  if (HasPiqadRuns(*document())) text << kUnicodePiqadFilter;
   request.filters = ExtensionOf(path) == "rtf" ? rich + text + all : text + rich + all;
   request.strFileName = path;
   if (!path.isEmpty()) request.strDefaultExt = ExtensionOf(path);
@@ -106,12 +112,15 @@ bool CVek99View::OnFileSaveAs() {
       VekMessageBox(kLoseFormatting, MsgIcon::Question, QMessageBox::Yes | QMessageBox::No,
                     this) != QMessageBox::Yes)
     return false;
-  return SaveAs(chosen);
+  return SaveAs(chosen, request.strSelectedFilter == kUnicodePiqadFilter);
 }
 
-bool CVek99View::SaveAs(const QString& path) {
+bool CVek99View::SaveAs(const QString& path, bool bPiqadAsUnicode) {
+  const bool bWasUnicode = m_pDoc->IsPiqadAsUnicode();
+  m_pDoc->SetPiqadAsUnicode(bPiqadAsUnicode);
   QString error;
   if (!m_pDoc->OnSaveDocument(path, &error)) {
+    m_pDoc->SetPiqadAsUnicode(bWasUnicode);
     VekMessageBox(QString("Failed to save document.\n%1").arg(error), MsgIcon::Stop,
                   QMessageBox::Ok, this);
     return false;
@@ -234,6 +243,11 @@ void CVek99View::insertFromMimeData(const QMimeData* source) {
     emit filesDropped(files);
     return;
   }
+  // Unicode pIqaD from other programs: Latin letters, or pIqaD where the caret is in pIqaD.
+  if (!source->hasFormat("application/x-qrichtext") && HasUnicodePiqad(source->text())) {
+    PasteUnicodePiqad(source->text(), IsPiqadSelection());
+    return;
+  }
   // Plain text takes pasted text without its formatting.
   if (!m_pDoc->IsRtf()) {
     if (source->hasText()) textCursor().insertText(source->text());
@@ -248,16 +262,42 @@ void CVek99View::OnEditPasteSpecial() {
   QStringList kinds;
   if (data->hasHtml()) kinds << "Formatted Text";
   kinds << "Unformatted Text";
+  const bool bUnicodePiqad = HasUnicodePiqad(data->text());
+  if (bUnicodePiqad) kinds << kPasteAsLatin << kPasteAsPiqad;
   bool ok = false;
   const QString kind =
       QInputDialog::getItem(this, "Paste Special", "As:", kinds, 0, false, &ok);
   if (!ok) return;
-  if (kind == "Formatted Text") {
+  if (kind == kPasteAsLatin || kind == kPasteAsPiqad) {
+    PasteUnicodePiqad(data->text(), kind == kPasteAsPiqad);
+  } else if (kind == "Formatted Text") {
     textCursor().insertHtml(data->html());
     m_pDoc->SetRtf(true);
     emit formatStateChanged();
   } else {
     textCursor().insertText(data->text());
+  }
+}
+
+QMimeData* CVek99View::createMimeDataFromSelection() const {
+  if (QMimeData* data = PiqadMimeData(textCursor())) return data;
+  return QTextEdit::createMimeDataFromSelection();
+}
+
+void CVek99View::PasteUnicodePiqad(const QString& text, bool bAsPiqad) {
+  QTextCursor cursor = textCursor();
+  // Characters without a pIqaD glyph take the face of the text around them.
+  const QString around = EffectiveFace(cursor.charFormat(), *document());
+  const QString latinFace = around == QLatin1String(morphan::kPiqadFace.data(),
+                                                    qsizetype(morphan::kPiqadFace.size()))
+                                ? QString::fromStdString(morphan::LatinFace(
+                                      m_strPreviousFace.toStdString()))
+                                : around;
+  InsertUnicodePiqad(cursor, text, bAsPiqad, latinFace);
+  setTextCursor(cursor);
+  if (bAsPiqad) {
+    m_pDoc->SetRtf(true);
+    emit formatStateChanged();
   }
 }
 

@@ -16,9 +16,13 @@ struct CSaveAsRequest {
   QStringList filters;  // the current type first
   QString strFileName;
   QString strDefaultExt;  // empty for an untitled document
+  QString strSelectedFilter;  // the answer: the type chosen, empty for the first
 };
-// Returns the chosen path, or empty when cancelled. An empty hook restores the dialog.
-using SaveAsHook = std::function<QString(const CSaveAsRequest&)>;
+// The plain-text type that writes pIqaD as Unicode pIqaD.
+inline constexpr char kUnicodePiqadFilter[] = "Text Files, pIqaD as Unicode (*.txt)";
+// Returns the chosen path, or empty when cancelled; may set the chosen type.
+// An empty hook restores the dialog.
+using SaveAsHook = std::function<QString(CSaveAsRequest&)>;
 void SetSaveAsHook(SaveAsHook hook);
 
 // The local files among dropped or pasted data.
@@ -81,6 +85,8 @@ class CVek99View : public QTextEdit {
   void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
+  // A selection with pIqaD goes out as Unicode pIqaD.
+  QMimeData* createMimeDataFromSelection() const override;
   void insertFromMimeData(const QMimeData* source) override;
 
  private:
@@ -89,7 +95,9 @@ class CVek99View : public QTextEdit {
   void ToggleEffect(std::optional<bool> CSelFormat::*effect, const QTextCharFormat& on,
                     const QTextCharFormat& off);
   void GrowFont(int nDelta);
-  bool SaveAs(const QString& path);
+  bool SaveAs(const QString& path, bool bPiqadAsUnicode = false);
+  // Pasted Unicode pIqaD: as font code when the caret is in pIqaD, else as Latin.
+  void PasteUnicodePiqad(const QString& text, bool bAsPiqad);
   // The range a pIqaD conversion works on; false when the user declines.
   bool ConversionRange(int& start, int& end);
   // Rewrites the range in pIqaD or Latin letters and sets its faces, as one undo step.

@@ -14,6 +14,7 @@
 #include "datafile/userdict.h"
 #include "mainframe.h"
 #include "messagebox.h"
+#include "piqadtext.h"
 #include "singleinstance.h"
 #include "waitcursor.h"
 
@@ -108,6 +109,9 @@ bool CVek99App::InitInstance(const QStringList& arguments) {
   const QString dir = m_strDataDirOption.isEmpty() ? QCoreApplication::applicationDirPath()
                                                    : QDir(m_strDataDirOption).absolutePath();
   m_strAppDir = dir.endsWith('/') ? dir : dir + '/';
+  // Our pIqaD typeface, so converted text shows in pIqaD with no font installed.
+  if (RegisterPiqadFont(m_strAppDir).isEmpty())
+    RegisterPiqadFont(QCoreApplication::applicationDirPath());
 
   m_pMainFrame->ShowAtStart();
 

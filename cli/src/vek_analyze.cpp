@@ -2,6 +2,7 @@
 //
 //   vek-analyze [--lexicon FILE] [--json] WORD...
 //   vek-analyze [--lexicon FILE] [--json] --file TEXTFILE   ("-" reads standard input)
+// Words written in Unicode pIqaD are read as their Latin transcription.
 #include <cstdio>
 #include <iostream>
 #include <iterator>
@@ -10,6 +11,7 @@
 
 #include "lexiconload.h"
 #include "morphan/klingonparser.h"
+#include "morphan/piqadunicode.h"
 #include "morphan/report.h"
 
 namespace {
@@ -44,7 +46,7 @@ int main(int argc, char** argv) {
     } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
       return Usage("unknown option " + arg);
     } else {
-      words.push_back(arg);
+      words.push_back(morphan::UnicodePiqadToLatin(arg));
     }
   }
   if (haveFile == !words.empty()) return Usage(haveFile ? "give words or --file, not both" : "no words given");
@@ -66,7 +68,7 @@ int main(int argc, char** argv) {
       std::cerr << "vek-analyze: cannot read " << textFile << "\n";
       return 2;
     }
-    pieces = morphan::TokeniseText(text);
+    pieces = morphan::TokeniseText(morphan::UnicodePiqadToLatin(text));
   }
 
   CKlingonParser parser;

@@ -21,6 +21,15 @@ printf 'nuqneH  Qapla'"'"',\n\n' | "$bin" --lexicon "$tmp/lex.tsv" --file - >"$t
 check "file tokenising" "$(printf 'EXCL: nuqneH: hello\n\nEXCL: Qapla'"'"': success (1 errors 0.91)\n\n\nx')" "$(cat "$tmp/out"; echo x)"
 [ "$(wc -l <"$tmp/out")" = 5 ] || { echo "FAIL: line count $(wc -l <"$tmp/out")"; fail=1; }
 
+# Unicode pIqaD: nuqneH and Qapla' with a pIqaD full stop, as words and as a file.
+nuqneh=$(printf '\xef\xa3\x9b\xef\xa3\xa5\xef\xa3\x9f\xef\xa3\x9b\xef\xa3\x94\xef\xa3\x96')
+qapla=$(printf '\xef\xa3\xa0\xef\xa3\x90\xef\xa3\x9e\xef\xa3\x99\xef\xa3\x90\xef\xa3\xa9')
+check "pIqaD words" "EXCL: nuqneH: hello
+EXCL: Qapla': success" "$("$bin" --lexicon "$tmp/lex.tsv" "$nuqneh" "$qapla")"
+check "pIqaD file" "EXCL: nuqneH: hello
+EXCL: Qapla': success (1 errors 0.91)" \
+  "$(printf '%s %s\xef\xa3\xbe' "$nuqneh" "$qapla" | "$bin" --lexicon "$tmp/lex.tsv" --file -)"
+
 json=$(printf 'qapla\n\n' | "$bin" --lexicon "$tmp/lex.tsv" --json --file -)
 check "json" '{"input":"qapla","readings":[]}
 {"input":"","readings":[]}
