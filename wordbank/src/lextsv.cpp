@@ -40,13 +40,16 @@ std::optional<int32_t> ParseInt(std::string_view s) {
   return v;
 }
 
-CStringList SplitKeys(const std::string& s) {
+// Keys joined by "|"; an empty item would be a link to nothing, so it is
+// refused rather than quietly dropped on the next write.
+std::optional<CStringList> SplitKeys(const std::string& s) {
   CStringList keys;
   if (s.empty()) return keys;
   size_t start = 0;
   for (;;) {
     const size_t bar = s.find('|', start);
     keys.push_back(s.substr(start, bar == std::string::npos ? bar : bar - start));
+    if (keys.back().empty()) return std::nullopt;
     if (bar == std::string::npos) return keys;
     start = bar + 1;
   }
@@ -54,9 +57,9 @@ CStringList SplitKeys(const std::string& s) {
 
 std::string JoinKeys(const CStringList& keys) {
   std::string out;
-  for (const auto& k : keys) {
-    if (!out.empty()) out += '|';
-    out += k;
+  for (auto it = keys.begin(); it != keys.end(); ++it) {
+    if (it != keys.begin()) out += '|';
+    out += *it;
   }
   return out;
 }
@@ -126,8 +129,12 @@ bool ReadLexiconTsv(std::string_view text, CKLex& lex, std::string& error) {
         !flag(kStative, w.m_bStative) || !flag(kExcluded, w.m_bExcluded))
       return false;
     w.m_strIrregularForm = field(kIrregularForm);
-    w.m_lstSynonyms = SplitKeys(field(kSynonyms));
-    w.m_lstAntonyms = SplitKeys(field(kAntonyms));
+    const auto synonyms = SplitKeys(field(kSynonyms));
+    const auto antonyms = SplitKeys(field(kAntonyms));
+    if (!synonyms || !antonyms)
+      return fail(std::string("empty key in ") + (synonyms ? "antonyms" : "synonyms"));
+    w.m_lstSynonyms = *synonyms;
+    w.m_lstAntonyms = *antonyms;
     const std::string score = field(kScore);
     if (!score.empty()) {
       auto n = ParseInt(score);
@@ -178,6 +185,8 @@ std::string WriteLexiconTsv(const CKLex& lex) {
         EscapeField(JoinKeys(w.m_lstAntonyms)),
         std::to_string(w.m_nScore),
         std::to_string(w.m_bExcluded ? 1 : 0)};
+    // A line must not start with the comment sign.
+    if (fields[0].starts_with('#')) out += '\\';
     for (int c = 0; c < kColumnCount; ++c) {
       if (c) out += '\t';
       out += fields[c];

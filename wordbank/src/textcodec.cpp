@@ -116,6 +116,7 @@ std::optional<std::string> UnescapeField(std::string_view field, bool strict) {
       case 'n': out += '\n'; break;
       case 'r': out += '\r'; break;
       case '\\': out += '\\'; break;
+      case '#': out += '#'; break;
       default:
         if (strict) return std::nullopt;
         out += '\\';

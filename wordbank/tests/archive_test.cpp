@@ -60,7 +60,8 @@ TEST(Archive, TruncatedDataAndAbsurdCountsFailCleanly) {
     EXPECT_THROW((in.ReadU32(), in.ReadString(), in.ReadDouble()), CArchiveException) << cut;
   }
   // A long-form length that claims more than is there.
-  CArchive in(std::string("\xFF\xFF\xFF\xFF\xFF\xFF\x7F" "abc", 10));
+  const std::string longForm("\xFF\xFF\xFF\xFF\xFF\xFF\x7F" "abc", 10);
+  CArchive in(longForm);
   EXPECT_THROW(in.ReadString(), CArchiveException);
   // Counts are checked against the bytes left before anything is allocated.
   const std::string_view counts("\xFF\xFF\xFF\xFF\x01\0\0\0x", 9);

@@ -11,7 +11,8 @@ using wordbank::WriteLexiconTsv;
 
 // columns.tsv: columns in any order, comments, blank lines, empty fields taking
 // defaults, a numeric part of speech, CRLF. roundtrip.tsv: default and explicit
-// keys, escapes, every part of speech, as the writer writes it.
+// keys, escapes, a key that starts with "#", every part of speech, as the
+// writer writes it.
 TEST(LexTsv, ReadsAnyColumnOrderAndWritesBackIdentically) {
   CKLex lex, back;
   std::string error;
@@ -21,7 +22,8 @@ TEST(LexTsv, ReadsAnyColumnOrderAndWritesBackIdentically) {
   const std::string text = Fixture("roundtrip.tsv");
   ASSERT_TRUE(ReadLexiconTsv(text, back, error)) << error;
   EXPECT_EQ(WriteLexiconTsv(back), text);
-  ASSERT_EQ(back.GetCount(), 11u);
+  ASSERT_EQ(back.GetCount(), 12u);
+  EXPECT_EQ(back.Lookup("#hash")->m_strWord, "Dop");
   EXPECT_EQ(back.Lookup("Dop:2")->m_strNotes, "tab\there\nnew line \\ backslash");
   EXPECT_EQ(back.Lookup("custom")->m_strWord, "Dop");
   EXPECT_EQ(back.Lookup("tIn")->m_lstAntonyms, CStringList{"mach"});
@@ -46,5 +48,5 @@ TEST(LexTsv, ErrorsNameTheLineAndLoadNothing) {
     EXPECT_EQ(lex.GetCount(), 1u);
     ++count;
   }
-  EXPECT_EQ(count, 8);
+  EXPECT_EQ(count, 10);
 }

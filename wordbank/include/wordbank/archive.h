@@ -20,6 +20,8 @@ class CArchive {
   CArchive();
   // An archive that loads from `data`, which must outlive it.
   explicit CArchive(std::string_view data);
+  // The archive keeps a view of its data: a temporary would leave it dangling.
+  explicit CArchive(std::string&&) = delete;
 
   bool IsStoring() const { return m_bStoring; }
   bool IsLoading() const { return !m_bStoring; }

@@ -18,7 +18,8 @@ std::string Utf8ToCp1252(std::string_view text);
 // One-line text fields: tab, line feed, carriage return and backslash are
 // written as \t, \n, \r and \\.
 std::string EscapeField(std::string_view text);
-// The reverse. Strict: any other backslash sequence, or a backslash at the
+// The reverse; "\#" also stands for "#", for a field that must not start a
+// line with a comment sign. Strict: any other backslash sequence, or a backslash at the
 // end, is an error (nullopt). Lenient: such a backslash is kept as it stands,
 // for hand-edited files.
 std::optional<std::string> UnescapeField(std::string_view field, bool strict);
