@@ -160,7 +160,7 @@ void CVek99App::LoadPersonalDictionary() {
   if (!info.isFile() || !info.isReadable()) return;
   CWaitCursor wait;
   SetStatusText("Loading Personal Dictionary...");
-  datafile::LoadUserDict(path, m_personalDict);
+  datafile::LoadUserDict(path, m_personalDict, &m_bPersonalDictUtf8);
   SetStatusText("Ready");
 }
 
@@ -169,7 +169,8 @@ void CVek99App::SavePersonalDictionary() {
   CWaitCursor wait;
   SetStatusText("Saving Personal Dictionary...");
   std::string error;
-  if (!datafile::SaveUserDict(DataPath("userdict.txt"), m_personalDict, error))
+  if (!datafile::SaveUserDict(DataPath("userdict.txt"), m_personalDict, error,
+                              m_bPersonalDictUtf8))
     VekMessageBox(QString::fromStdString(error));
   SetStatusText("Ready");
 }

@@ -46,6 +46,7 @@ class CVek99App : public QObject {
 
   CStringList m_ignoreList;
   CStringList m_personalDict;
+  bool m_bPersonalDictUtf8 = false;  // the file was UTF-8: keep it so
   CKLex m_lexicon;
   CEntryDB m_canonDB;
   QString m_strAppDir;

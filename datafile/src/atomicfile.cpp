@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -35,6 +37,33 @@ void SyncFolder(const std::string& folder) {
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
+}
+
+constexpr std::string_view kTempMark = ".tmp-";
+constexpr size_t kTempRandomChars = 6;  // mkostemp's XXXXXX
+
+// Temporaries of earlier saves of `target` whose writer died (killed, or the
+// machine went down) before the rename. A live writer holds a lock on its
+// temporary, so only abandoned ones can be locked here and removed.
+void RemoveStaleTemporaries(const std::string& target) {
+  const std::string folder = FolderOf(target);
+  const size_t slash = target.rfind('/');
+  const std::string prefix = target.substr(slash == std::string::npos ? 0 : slash + 1) +
+                             std::string(kTempMark);
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  while (const dirent* e = ::readdir(dir)) {
+    const std::string_view name = e->d_name;
+    if (!name.starts_with(prefix) || name.size() != prefix.size() + kTempRandomChars) continue;
+    const std::string path = folder + "/" + std::string(name);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+      ::unlink(path.c_str());
+    ::close(fd);
+  }
+  ::closedir(dir);
 }
 
 mode_t DefaultMode() {
@@ -77,15 +106,16 @@ bool CAtomicFile::Open(std::string& error) {
     return false;
   }
 
-  std::vector<char> name(m_strTarget.begin(), m_strTarget.end());
-  const char suffix[] = ".tmp-XXXXXX";
-  name.insert(name.end(), suffix, suffix + sizeof suffix);
+  RemoveStaleTemporaries(m_strTarget);
+  std::string name = m_strTarget + std::string(kTempMark) + std::string(kTempRandomChars, 'X');
   m_fd = ::mkostemp(name.data(), O_CLOEXEC);
   if (m_fd < 0) {
     const int err = errno;
     return Fail("Unable to create a file in " + FolderOf(m_strTarget), err, error);
   }
-  m_strTemp = name.data();
+  m_strTemp = name;
+  // Held until the file is closed, which tells later saves it is not abandoned.
+  ::flock(m_fd, LOCK_EX | LOCK_NB);
 
   // The new file keeps the old one's permissions; a new one gets the usual.
   const mode_t mode = ::stat(m_strTarget.c_str(), &st) == 0 ? (st.st_mode & 07777) : DefaultMode();

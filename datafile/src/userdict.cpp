@@ -1,44 +1,62 @@
 #include "datafile/userdict.h"
 
+#include <algorithm>
+
 #include "datafile/atomicfile.h"
 #include "wordbank/textcodec.h"
 
 namespace datafile {
+namespace {
 
-bool LoadUserDict(const std::string& path, CStringList& words) {
-  std::string data;
-  std::string error;
-  if (!ReadFileBytes(path, data, error)) return false;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-  std::string_view text = data;
-  // The file is Windows-1252, but one saved by a modern editor may carry a
-  // UTF-8 byte-order mark; as Windows-1252 it would spoil the first word.
-  bool utf8 = false;
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") {
-    text.remove_prefix(3);
-    utf8 = true;
-  }
-  CStringList lines;
+bool FitsCp1252(const std::string& word) {
+  return wordbank::Cp1252ToUtf8(wordbank::Utf8ToCp1252(word)) == word;
+}
+
+}  // namespace
+
+void ParseUserDict(std::string_view text, CStringList& words, bool& utf8) {
+  // A file saved by a modern editor may carry a UTF-8 mark; read as
+  // Windows-1252 it would spoil the first word.
+  utf8 = text.starts_with(kUtf8Mark);
+  if (utf8) text.remove_prefix(kUtf8Mark.size());
   while (!text.empty()) {
     size_t eol = text.find('\n');
     std::string_view line = text.substr(0, eol);
     text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(utf8 ? std::string(line) : wordbank::Cp1252ToUtf8(line));
+    words.push_back(utf8 ? std::string(line) : wordbank::Cp1252ToUtf8(line));
   }
+}
+
+std::string FormatUserDict(const CStringList& words, bool utf8) {
+  utf8 = utf8 || !std::all_of(words.begin(), words.end(), FitsCp1252);
+  std::string text = utf8 ? std::string(kUtf8Mark) : std::string();
+  for (const auto& w : words) {
+    text += utf8 ? w : wordbank::Utf8ToCp1252(w);
+    text += '\n';
+  }
+  return text;
+}
+
+bool LoadUserDict(const std::string& path, CStringList& words, bool* pUtf8) {
+  std::string data;
+  std::string error;
+  if (!ReadFileBytes(path, data, error)) return false;
+  CStringList lines;
+  bool utf8 = false;
+  ParseUserDict(data, lines, utf8);
   words.splice(words.end(), lines);
+  if (pUtf8) *pUtf8 = utf8;
   return true;
 }
 
-bool SaveUserDict(const std::string& path, const CStringList& words, std::string& error) {
+bool SaveUserDict(const std::string& path, const CStringList& words, std::string& error,
+                  bool bUtf8) {
   if (words.empty()) return true;
-  std::string text;
-  for (const auto& w : words) {
-    text += wordbank::Utf8ToCp1252(w);
-    text += '\n';
-  }
   std::string why;
-  if (!SaveFileAtomically(path, text, why)) {
+  if (!SaveFileAtomically(path, FormatUserDict(words, bUtf8), why)) {
     error = kMsgUserDictWrite;
     return false;
   }

@@ -1,6 +1,9 @@
 #include <cerrno>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <random>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "datafile/atomicfile.h"
@@ -57,6 +60,48 @@ TEST(AtomicFileDeathTest, CrashBeforeRenameKeepsOldFile) {
       ::testing::ExitedWithCode(3), "");
   EXPECT_EQ(ReadAll(path), "old");
   EXPECT_EQ(dir.Listing().rfind("out.txt out.txt.tmp-", 0), 0u) << dir.Listing();
+
+  // The next save of that file clears the abandoned temporary, but never the
+  // one of a save still under way.
+  const std::string abandoned = dir.Listing();
+  CAtomicFile live(path);
+  std::string error;
+  ASSERT_TRUE(live.Open(error)) << error;
+  const std::string during = dir.Listing();
+  EXPECT_NE(during, abandoned);
+  EXPECT_EQ(during.size(), abandoned.size()) << during;
+  ASSERT_TRUE(SaveFileAtomically(path, "new", error)) << error;
+  EXPECT_EQ(ReadAll(path), "new");
+  EXPECT_EQ(dir.Listing(), during);
+  live.Discard();
+  EXPECT_EQ(dir.Listing(), "out.txt");
+}
+
+// A writer killed at any moment leaves the complete old or the complete new
+// file, never a mixture or a shortened one.
+TEST(AtomicFile, KilledSavesLeaveOldOrNewFile) {
+  CScratchDir dir;
+  const std::string path = dir.File("lexicon.klx");
+  const std::string a(300000, 'a'), b(200000, 'b');
+  WriteAll(path, a);
+  std::mt19937 random(7);
+  for (int kill = 0; kill < 40; ++kill) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      std::string error;
+      for (int i = 0;; ++i) SaveFileAtomically(path, i % 2 ? a : b, error);
+    }
+    usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    const std::string now = ReadAll(path);
+    ASSERT_TRUE(now == a || now == b) << "size " << now.size() << " after kill " << kill;
+  }
+  std::string error;
+  ASSERT_TRUE(SaveFileAtomically(path, "done", error)) << error;
+  EXPECT_EQ(dir.Listing(), "lexicon.klx");
 }
 
 TEST(AtomicFile, KeepsPermissionsAndWritesThroughLinks) {

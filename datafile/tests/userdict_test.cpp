@@ -52,6 +52,20 @@ TEST(UserDict, SaveWritesEveryEntryAndRoundTrips) {
   EXPECT_TRUE(SaveUserDict(path, {""}, error));
   EXPECT_EQ(ReadAll(path), "\n");
 
+  // A file read as UTF-8 stays UTF-8, and a word 1252 cannot hold makes the
+  // file UTF-8 rather than question marks.
+  const CStringList klingon = {"Qapla'", "\xEF\xA3\x90"};
+  for (const bool readAsUtf8 : {true, false}) {
+    ASSERT_TRUE(SaveUserDict(path, readAsUtf8 ? CStringList{"Mar\xC3\xAD" "a"} : klingon, error,
+                             readAsUtf8));
+    EXPECT_TRUE(ReadAll(path).starts_with("\xEF\xBB\xBF"));
+    CStringList back;
+    bool utf8 = false;
+    ASSERT_TRUE(LoadUserDict(path, back, &utf8));
+    EXPECT_TRUE(utf8);
+    EXPECT_EQ(back, readAsUtf8 ? CStringList{"Mar\xC3\xAD" "a"} : klingon);
+  }
+
   EXPECT_FALSE(SaveUserDict(dir.File("gone/userdict.txt"), words, error));
   EXPECT_EQ(error, "Unable to write personal dictionary file!");
 }
