@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need (Debian 12, as root).
-# Does nothing when everything is already there.
+# Does nothing when everything is already there. Extra packages that only one
+# script needs come as arguments (scripts/fuzz.sh asks for clang).
 set -euo pipefail
 pkgs=(cmake g++ make pkg-config qt6-base-dev libxkbcommon-dev nlohmann-json3-dev nettle-dev
-      libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth jq python3 python3-pycryptodome)
+      libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth jq python3 python3-pycryptodome "$@")
 # The pIqaD font's build (fontTools) and its validation (FontForge).
 pkgs+=(python3-fonttools fontforge-nox)
 missing=()

@@ -25,7 +25,9 @@ void ParseUserDict(std::string_view text, CStringList& words, bool& utf8) {
     size_t eol = text.find('\n');
     std::string_view line = text.substr(0, eol);
     text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // CRLF line ends; a carriage return is never part of a word, and one left
+    // at a word's end would not survive the next save.
+    while (line.ends_with('\r')) line.remove_suffix(1);
     words.push_back(utf8 ? std::string(line) : wordbank::Cp1252ToUtf8(line));
   }
 }

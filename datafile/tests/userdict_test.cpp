@@ -13,7 +13,7 @@ TEST(UserDict, LoadKeepsEveryLineAndAppends) {
   CScratchDir dir;
   const std::string path = dir.File("userdict.txt");
   const auto rows = Rows("userdict_load.txt");
-  ASSERT_EQ(rows.size(), 8u);
+  ASSERT_EQ(rows.size(), 9u);
   for (const auto& row : rows) {
     ASSERT_EQ(row.size(), 2u) << row[0];
     WriteAll(path, Unescape(row[0]));
