@@ -29,6 +29,11 @@ seed() {
     fuzz_userdict) cp datafile/tests/fixtures/userdict_load.txt "$corpus"/ ;;
     fuzz_datafile)
       "$dir/bin/vek-lexicon" import datafile/tests/fixtures/sample.tsv "$corpus/sample.klx" >/dev/null ;;
+    fuzz_lessons)
+      cmake --build "$dir" --target lessons_klx >/dev/null 2>&1 || true
+      [ -f "$dir/bin/lessons.klx" ] && /usr/bin/python3 -c 'import sys; sys.path.insert(0, "course/tests")
+import read_lessons; open(sys.argv[2], "wb").write(read_lessons.decrypt(open(sys.argv[1], "rb").read()))' \
+        "$dir/bin/lessons.klx" "$corpus/shipped" ;;
     fuzz_parseword)
       tr -s ' \t.,?!"' '\n' < data/tests/sentences.txt | grep -v '^#' | sort -u | head -n 300 |
         split -l 1 - "$corpus/word-" ;;
