@@ -1,5 +1,6 @@
 // The analyser on the shipped lexicon: any text, however long or odd, gives
-// readings without crashing, and the same readings a second time.
+// readings without crashing, and the lexicon index gives exactly the readings
+// of the full scan.
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -27,14 +28,17 @@ CKLex* Lexicon() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 4096) return 0;
   const std::string word(reinterpret_cast<const char*>(data), size);
-  CKlingonParser parser;
-  parser.m_pLexicon = Lexicon();
+  CKlingonParser indexed, scan;
+  indexed.m_pLexicon = scan.m_pLexicon = Lexicon();
+  scan.m_bFullScan = true;
   std::vector<CParseResult> first, second;
-  parser.ParseWord(word, first);
-  parser.ParseWord(word, second);
+  indexed.ParseWord(word, first);
+  scan.ParseWord(word, second);
   if (first.size() != second.size()) abort();
   for (size_t i = 0; i < first.size(); ++i)
-    if (first[i].m_strGloss != second[i].m_strGloss || first[i].m_dScore != second[i].m_dScore)
+    if (first[i].m_strKey != second[i].m_strKey || first[i].m_strGloss != second[i].m_strGloss ||
+        first[i].m_dScore != second[i].m_dScore || first[i].m_lstErrors != second[i].m_lstErrors ||
+        first[i].m_lstSuggestions != second[i].m_lstSuggestions)
       abort();
   return 0;
 }
