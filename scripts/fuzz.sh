@@ -3,7 +3,8 @@
 # each for a while on a corpus seeded from the test fixtures.
 #   bash scripts/fuzz.sh [SECONDS] [fuzz_target ...]    default: 10 s, every target
 # A crash, leak, timeout or sanitizer report stops the run with a non-zero exit;
-# the input that caused it is kept in build-fuzz/findings/.
+# the input that caused it is kept in build-fuzz/findings/. The per-input
+# timeout is generous: the analyser target also runs the slow full-scan reference.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh clang libclang-rt-14-dev
@@ -50,7 +51,7 @@ for t in "${targets[@]}"; do
     seed "$t" "$corpus"
   fi
   log="$dir/findings/$t.log"
-  if ! "$dir/fuzz/$t" -max_total_time="$secs" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  if ! "$dir/fuzz/$t" -max_total_time="$secs" -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
        -artifact_prefix="$dir/findings/$t-" "$corpus" >"$log" 2>&1; then
     tail -n 40 "$log"
     echo "$t: FAILED (input kept in $dir/findings/)"
