@@ -4,7 +4,8 @@
 # script needs come as arguments (scripts/fuzz.sh asks for clang).
 set -euo pipefail
 pkgs=(cmake g++ make pkg-config qt6-base-dev libxkbcommon-dev nlohmann-json3-dev nettle-dev
-      libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth jq python3 python3-pycryptodome "$@")
+      libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth jq python3 python3-pycryptodome
+      librsvg2-bin help2man desktop-file-utils appstream dpkg-dev file "$@")
 # The pIqaD font's build (fontTools) and its validation (FontForge).
 pkgs+=(python3-fonttools fontforge-nox)
 missing=()

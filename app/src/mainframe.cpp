@@ -359,7 +359,9 @@ void CMainFrame::OnAppAbout() {
 }
 
 void CMainFrame::OnChatterbot() {
-  CChatterbotDlg::Run(this, VekApp() ? VekApp()->GetAppDir() : QCoreApplication::applicationDirPath());
+  // The rules are read and saved as the robot learns: the user's copy.
+  CChatterbotDlg::Run(this, VekApp() ? QFileInfo(VekApp()->WritableDataPath("robot-rules.txt")).path()
+                                     : QCoreApplication::applicationDirPath());
 }
 
 void CMainFrame::OnLessons(bool bTeacher) {

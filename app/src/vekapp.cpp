@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <cstdio>
 #include <unistd.h>
 
@@ -45,7 +46,11 @@ std::unique_ptr<QSettings> CVek99App::GetProfile() const {
 }
 
 std::string CVek99App::DataPath(const char* name) const {
-  return (m_strAppDir + QString::fromUtf8(name)).toStdString();
+  return DataFileToRead(m_folders, QString::fromUtf8(name)).toStdString();
+}
+
+QString CVek99App::WritableDataPath(const QString& name) const {
+  return ::WritableDataPath(m_folders, name);
 }
 
 bool CVek99App::ParseCommandLine(const QStringList& arguments) {
@@ -105,10 +110,9 @@ bool CVek99App::InitInstance(const QStringList& arguments) {
   connect(m_pInstance.get(), &CSingleInstance::openRequested, m_pMainFrame.get(),
           [this](const QString& path) { m_pMainFrame->DocCommands()->OpenDocumentFile(path); });
 
-  // The data files live beside the executable unless told otherwise.
-  const QString dir = m_strDataDirOption.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                   : QDir(m_strDataDirOption).absolutePath();
-  m_strAppDir = dir.endsWith('/') ? dir : dir + '/';
+  m_folders = ChooseDataFolders(QCoreApplication::applicationDirPath(), m_strDataDirOption,
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  m_strAppDir = m_folders.strShipped;
   // Our pIqaD typeface, so converted text shows in pIqaD with no font installed.
   if (RegisterPiqadFont(m_strAppDir).isEmpty())
     RegisterPiqadFont(QCoreApplication::applicationDirPath());
@@ -148,7 +152,7 @@ void CVek99App::SaveLexicon() {
   CWaitCursor wait;
   SetStatusText("Saving Lexicon...");
   std::string error;
-  if (!datafile::SaveLexiconFile(DataPath("lexicon.klx"), m_lexicon, error))
+  if (!datafile::SaveLexiconFile(WritableDataPath("lexicon.klx").toStdString(), m_lexicon, error))
     VekMessageBox(QString::fromStdString(error), MsgIcon::Stop);
   SetStatusText("Ready");
 }
@@ -169,8 +173,8 @@ void CVek99App::SavePersonalDictionary() {
   CWaitCursor wait;
   SetStatusText("Saving Personal Dictionary...");
   std::string error;
-  if (!datafile::SaveUserDict(DataPath("userdict.txt"), m_personalDict, error,
-                              m_bPersonalDictUtf8))
+  if (!datafile::SaveUserDict(WritableDataPath("userdict.txt").toStdString(), m_personalDict,
+                              error, m_bPersonalDictUtf8))
     VekMessageBox(QString::fromStdString(error));
   SetStatusText("Ready");
 }

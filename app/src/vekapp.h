@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "canon/entrydb.h"
+#include "datafolders.h"
 #include "doctemplate.h"
 #include "wordbank/klex.h"
 
@@ -34,10 +35,16 @@ class CVek99App : public QObject {
   void LoadPersonalDictionary();
   void SavePersonalDictionary();
 
-  // The data folder, ending in '/'.
+  // The folder of the shipped data (help, shipped lessons), ending in '/'.
   QString GetAppDir() const { return m_strAppDir; }
-  // m_strAppDir followed by `name`.
+  // The folder of the user's own data files, ending in '/'.
+  QString GetUserDir() const { return m_folders.strUser; }
+  // The data file `name` to read: the user's copy when there is one, else the
+  // shipped file. Never save to it: see WritableDataPath.
   std::string DataPath(const char* name) const;
+  // The data file `name` to save to (and to read when it is read and written
+  // as it goes): the user's copy, made from the shipped file on first use.
+  QString WritableDataPath(const QString& name) const;
 
   CMainFrame* GetMainFrame() const { return m_pMainFrame.get(); }
   std::vector<std::unique_ptr<CDocTemplate>>& GetDocTemplates() { return m_docTemplates; }
@@ -59,6 +66,7 @@ class CVek99App : public QObject {
   std::vector<std::unique_ptr<CDocTemplate>> m_docTemplates;
   std::unique_ptr<CMainFrame> m_pMainFrame;
   QString m_strDataDirOption;
+  CDataFolders m_folders;
   // Documents named on the command line, opened once the program is ready.
   QStringList m_filesToOpen;
   bool m_bExitWhenReady = false;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "datafile/datafolder.h"
 #include "lexiconload.h"
 #include "morphan/klingonparser.h"
 #include "morphan/piqadunicode.h"
@@ -40,8 +41,18 @@ int main(int argc, char** argv) {
     } else if (arg == "--json") {
       json = true;
     } else if (arg == "--help" || arg == "-h") {
-      std::cout << "usage: vek-analyze [--lexicon FILE] [--json] WORD...\n"
-                   "       vek-analyze [--lexicon FILE] [--json] --file TEXTFILE\n";
+      std::cout << "Usage: vek-analyze [--lexicon FILE] [--json] WORD...\n"
+                   "  or:  vek-analyze [--lexicon FILE] [--json] --file TEXTFILE\n"
+                   "Analyse Klingon words: one report line per reading of each word.\n"
+                   "\n"
+                   "Options:\n"
+                   "  --lexicon FILE  the lexicon to use (a .tsv file is read as text); by default\n"
+                   "                  lexicon.klx beside the program, else in ../share/vekmor\n"
+                   "  --json          one JSON object per word instead of report lines\n"
+                   "  --file TEXTFILE analyse the words of a text file (- reads standard input)\n"
+                   "  -h, --help      show this help\n"
+                   "\n"
+                   "Exit status is 2 on bad usage or an unreadable lexicon.\n";
       return 0;
     } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
       return Usage("unknown option " + arg);
@@ -51,7 +62,8 @@ int main(int argc, char** argv) {
   }
   if (haveFile == !words.empty()) return Usage(haveFile ? "give words or --file, not both" : "no words given");
 
-  if (lexiconPath.empty()) lexiconPath = cli::ExecutableDir() + "lexicon.klx";
+  if (lexiconPath.empty())
+    lexiconPath = datafile::FindShippedDataFolder(cli::ExecutableDir()) + "lexicon.klx";
   CKLex lexicon;
   std::string error;
   if (!cli::LoadLexicon(lexiconPath, lexicon, error)) {

@@ -21,9 +21,16 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vek-lexicon export LEXICON OUT.tsv\n"
-    "       vek-lexicon import IN.tsv LEXICON\n"
-    "       vek-lexicon stats LEXICON\n";
+    "Usage: vek-lexicon export LEXICON OUT.tsv\n"
+    "  or:  vek-lexicon import IN.tsv LEXICON\n"
+    "  or:  vek-lexicon stats LEXICON\n"
+    "Convert the encrypted lexicon file to and from tab-separated text.\n"
+    "\n"
+    "Commands:\n"
+    "  export LEXICON OUT.tsv  write the lexicon as UTF-8 text (- writes standard output)\n"
+    "  import IN.tsv LEXICON   build an encrypted lexicon from text (- reads standard input)\n"
+    "  stats LEXICON           entries per part of speech and flag\n"
+    "  -h, --help              show this help\n";
 
 int Usage(const std::string& why) {
   std::cerr << "vek-lexicon: " << why
