@@ -365,8 +365,10 @@ void CMainFrame::OnChatterbot() {
 }
 
 void CMainFrame::OnLessons(bool bTeacher) {
-  // Every command reads the course afresh and writes it back at Done.
-  CTestMgr mgr(m_app.GetAppDir().toStdString());
+  // Every command reads the course afresh and writes it back at Done: the
+  // user's copy, made from the shipped lessons on first use.
+  m_app.WritableDataPath(course::kLessonsFile);
+  CTestMgr mgr(m_app.GetUserDir().toStdString());
   CCourseEnv env;
   env.message = [this](const QString& text, QMessageBox::StandardButtons buttons) {
     return VekMessageBox(text, MsgIcon::None, buttons, this);
