@@ -217,8 +217,10 @@ void CMainFrame::ConnectCommands() {
   on("ID_UTILITIES_LESSONEDITOR", [this] { OnLessons(true); });
   on("ID_UTILITIES_ROBOTRULES", &CMainFrame::OnRobotRuleEditor);
   on("ID_LANGUAGE_SEARCHCANON", [this] { FindInCanon(this, m_app.m_canonDB); });
-  // The canon file of the data folder, where the program reads it at start.
-  on("ID_UTILITIES_CANONEDITOR", [this] { EditCanonDB(m_app.m_canonDB, m_app.DataPath("canon.klx"), this); });
+  // Saved to the user's canon file, which the program reads at start from then on.
+  on("ID_UTILITIES_CANONEDITOR", [this] {
+    EditCanonDB(m_app.m_canonDB, m_app.WritableDataPath("canon.klx").toStdString(), this);
+  });
 
   on("ID_VIEW_TOOLBAR", [this] { m_pMainBar->setVisible(!m_pMainBar->isVisible()); });
   on("ID_VIEW_STATUS_BAR", [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
@@ -380,7 +382,8 @@ void CMainFrame::OnLessons(bool bTeacher) {
 }
 
 void CMainFrame::OnRobotRuleEditor() {
-  CRuleEditorDlg::Run(this, VekApp() ? VekApp()->GetAppDir() : QCoreApplication::applicationDirPath());
+  CRuleEditorDlg::Run(this, VekApp() ? QFileInfo(VekApp()->WritableDataPath("robot-rules.txt")).path()
+                                      : QCoreApplication::applicationDirPath());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
