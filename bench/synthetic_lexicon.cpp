@@ -1,7 +1,10 @@
 #include "synthetic_lexicon.h"
 
+#include <cstdio>
 #include <random>
 #include <set>
+
+#include "wordbank/lextsv.h"
 
 namespace bench {
 namespace {
@@ -71,6 +74,29 @@ std::vector<std::string> MakeText(const CKLex& lex, int words, unsigned seed) {
     text.push_back(t);
   }
   return text;
+}
+
+CKLex ReadLexiconTsvFile(const char* path) {
+  CKLex lex;
+  std::string text, error;
+  if (FILE* f = std::fopen(path, "rb")) {
+    char buf[65536];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) text.append(buf, n);
+    std::fclose(f);
+  }
+  if (!wordbank::ReadLexiconTsv(text, lex, error)) std::fprintf(stderr, "%s: %s\n", path, error.c_str());
+  return lex;
+}
+
+std::string MakeDocument(const CKLex& lex, int words, unsigned seed) {
+  std::string doc;
+  int n = 0;
+  for (const std::string& word : MakeText(lex, words, seed)) {
+    doc += word;
+    ++n;
+    doc += n % 12 == 0 ? ".\n" : n % 7 == 0 ? ", " : " ";
+  }
+  return doc;
 }
 
 }  // namespace bench

@@ -17,4 +17,12 @@ void Grow(CKLex& lex, int entries, unsigned seed = 7);
 // suffixes, verbs with prefixes and suffixes, and a share of unknown words.
 std::vector<std::string> MakeText(const CKLex& lex, int words, unsigned seed = 11);
 
+// The lexicon in a TSV file (the shipped one is data/lexicon.tsv); empty when
+// it cannot be read.
+CKLex ReadLexiconTsvFile(const char* path);
+
+// `words` words of MakeText as a document: spaces between them, a comma or a
+// full stop now and then, a paragraph every twelve words.
+std::string MakeDocument(const CKLex& lex, int words, unsigned seed = 11);
+
 }  // namespace bench

@@ -1,6 +1,6 @@
 #include "morphan/report.h"
 
-#include <cstdio>
+#include <charconv>
 #include <nlohmann/json.hpp>
 
 namespace morphan {
@@ -26,15 +26,18 @@ std::vector<std::string> TokeniseText(std::string_view text) {
   return pieces;
 }
 
+std::string ErrorNote(const CParseResult& result) {
+  if (result.m_lstErrors.empty()) return {};
+  // to_chars ignores the C library's locale, which a GUI program sets from the user's.
+  char score[400];  // room for any double in fixed notation
+  const auto end = std::to_chars(score, score + sizeof score, result.m_dScore,
+                                 std::chars_format::fixed, 2);
+  return " (" + std::to_string(result.m_lstErrors.size()) + " errors " +
+         std::string(score, end.ptr) + ")";
+}
+
 std::string ReadingLine(const CParseResult& result) {
-  std::string line = result.m_strPos + ": " + result.m_strWord + ": " + result.m_strGloss;
-  if (!result.m_lstErrors.empty()) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, " (%i errors %.2f)", static_cast<int>(result.m_lstErrors.size()),
-                  result.m_dScore);
-    line += buf;
-  }
-  return line;
+  return result.m_strPos + ": " + result.m_strWord + ": " + result.m_strGloss + ErrorNote(result);
 }
 
 std::string ReportPiece(CKlingonParser& parser, const std::string& piece, std::string_view eol) {

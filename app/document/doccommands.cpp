@@ -38,6 +38,7 @@ const char* const kViewCommands[] = {
     "ID_FILE_PRINT_PREVIEW", "ID_EDIT_SELECT_ALL", "ID_EDIT_FIND",      "ID_EDIT_REPEAT",
     "ID_EDIT_REPLACE",     "ID_CHAR_BOLD",        "ID_CHAR_ITALIC",    "ID_CHAR_UNDERLINE",
     "ID_FORMAT_FONT",      "ID_FORMAT_PIQAD",     "ID_FONT_LARGER",    "ID_FONT_SMALLER",
+    "ID_FILE_ANALYZE",     "ID_LANGUAGE_SPELLCHECK", "ID_TRANSLATE_SELECTION",
 };
 
 constexpr char kRecentSection[] = "Recent File List";
@@ -162,8 +163,6 @@ void CDocCommands::ConnectCommands() {
   onView("ID_FORMAT_PIQAD", &CVek99View::OnFormatPiqad);
   onView("ID_FONT_LARGER", &CVek99View::OnFontLarger);
   onView("ID_FONT_SMALLER", &CVek99View::OnFontSmaller);
-  // Analyze Document, Spell Check and the translate key stay disabled until
-  // their tools connect through viewCreated.
   for (const char* id : {"ID_CHAR_BOLD", "ID_CHAR_ITALIC", "ID_CHAR_UNDERLINE", "ID_FORMAT_PIQAD"})
     m_frame.Action(id)->setCheckable(true);
   for (const char* id : {"ID_FILE_OPEN", "ID_FILE_PRINT_SETUP"}) m_frame.Action(id)->setEnabled(true);

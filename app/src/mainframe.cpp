@@ -27,6 +27,7 @@
 #include "doccommands.h"
 #include "doctemplate.h"
 #include "icons.h"
+#include "languagetools.h"
 #include "lockkeys.h"
 #include "messagebox.h"
 #include "placement.h"
@@ -87,10 +88,11 @@ CMainFrame::CMainFrame(CVek99App& app) : m_app(app) {
   CreateStatusBar();
   ConnectCommands();
   m_pDocCommands = new CDocCommands(*this, app);
+  new CLanguageTools(*this, app);
   connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandStates);
   UpdateCommandStates();
-  // The translate window, the lexicon search window and the affix reference
-  // sheet are created here, hidden, when their tools arrive.
+  // The lexicon search window and the affix reference sheet are created here,
+  // hidden, when their tools arrive.
 }
 
 CMainFrame::~CMainFrame() {

@@ -13,6 +13,10 @@ namespace morphan {
 // then splits at every single space; empty pieces are kept.
 std::vector<std::string> TokeniseText(std::string_view text);
 
+// " (n errors s.ss)" for a reading with errors, else empty; the figures are
+// written the same whatever the locale.
+std::string ErrorNote(const CParseResult& result);
+
 // "POS: word: gloss", with " (n errors s.ss)" when the reading has errors.
 std::string ReadingLine(const CParseResult& result);
 

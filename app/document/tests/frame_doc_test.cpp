@@ -49,8 +49,8 @@ TEST_F(FrameDocTest, CommandsFollowTheActiveViewAndItsSelection) {
   EXPECT_EQ(m_frame->FontNameBox()->currentText(), "KLIPIqaDmey");
   Command("ID_EDIT_UNDO")->trigger();
   EXPECT_EQ(view->toPlainText(), "Qapla' batlh");
-  EXPECT_FALSE(Command("ID_LANGUAGE_SPELLCHECK")->isEnabled());
-  EXPECT_FALSE(Command("ID_FILE_ANALYZE")->isEnabled());
+  EXPECT_TRUE(Command("ID_LANGUAGE_SPELLCHECK")->isEnabled());
+  EXPECT_TRUE(Command("ID_FILE_ANALYZE")->isEnabled());
   EXPECT_TRUE(m_log.m_messages.empty());
   view->GetDocument()->SetModifiedFlag(false);
 }

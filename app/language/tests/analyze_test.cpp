@@ -1,0 +1,97 @@
+// Analyze Document: the report's lines for the ways a text can be cut, and
+// the commands of the main window that start the language tools from a view.
+#include "analyzedoc.h"
+#include "doccommands.h"
+#include "doctestutil.h"
+#include "langtestutil.h"
+#include "languagetools.h"
+#include "mainframe.h"
+#include "spellcheckdlg.h"
+#include "translatedlg.h"
+
+TEST(AnalysisReport, LinesPerPiece) {
+  CKLex lex = SmallLexicon();
+  struct Row {
+    const char* text;
+    std::string report;
+  } rows[] = {
+      {"yaj Duj", "V: yaj: " + std::string(kYaj) + "\nN: Duj: ship\n"},
+      {"yaj\n", "V: yaj: " + std::string(kYaj) + "\n\n"},                      // a final blank line
+      {"yaj  Duj", "V: yaj: " + std::string(kYaj) + "\n\nN: Duj: ship\n"},     // two spaces
+      {" yaj \t\r\nDuj", "\nV: yaj: " + std::string(kYaj) + "\nN: Duj: ship\n"},  // leading space; trailing blanks go
+      {"xyzzy", "X: xyzzy: *** not found ***\n"},
+      {"ej", "CONJ: 'ej: and (1 errors 0.91)\n"},
+      {"", "\n"},
+      {".,;!", "X: .,;!: *** not found ***\n"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.text);
+    EXPECT_EQ(AnalysisReport(r.text, lex).toStdString(), r.report);
+  }
+  EXPECT_EQ(AnalysisReport("yaj Duj", lex, "\r\n").toStdString(),
+            "V: yaj: " + std::string(kYaj) + "\r\nN: Duj: ship\r\n");
+  // A word with punctuation keeps it, and the analyser says what it made of it.
+  EXPECT_TRUE(AnalysisReport("yaj,", lex).startsWith(QString("V: yaj: ") + kYaj + " ("));
+}
+
+namespace {
+
+class LanguageFrameTest : public AppTest {
+ protected:
+  CVek99View* NewDocument(const QString& text) {
+    Command("ID_FILE_NEW")->trigger();
+    CVek99View* view = m_frame->DocCommands()->ActiveView();
+    EXPECT_NE(view, nullptr);
+    if (view) view->textCursor().insertText(text);
+    return view;
+  }
+  CLanguageTools* Tools() const { return m_frame->findChild<CLanguageTools*>(); }
+};
+
+}  // namespace
+
+TEST_F(LanguageFrameTest, AnalyzeDocumentOpensTheReport) {
+  Start();
+  CVek99View* view = NewDocument("tlhIngan yaj\nxyzzy");
+  Command("ID_FILE_ANALYZE")->trigger();
+  EXPECT_EQ(Titles().size(), 2);
+  CVek99View* report = m_frame->DocCommands()->ActiveView();
+  ASSERT_NE(report, view);
+  EXPECT_EQ(report->toPlainText(),
+            QString("N: tlhIngan: Klingon\nV: yaj: ") + kYaj + "\nX: xyzzy: *** not found ***\n");
+  EXPECT_TRUE(report->GetDocument()->IsModified());
+  EXPECT_FALSE(report->GetDocument()->IsRtf());
+  EXPECT_EQ(m_frame->GetMessageText(), "Ready");
+  for (CVek99View* v : {view, report}) v->GetDocument()->SetModifiedFlag(false);
+}
+
+TEST_F(LanguageFrameTest, ViewCommandsStartTheTools) {
+  Start();
+  CVek99View* view = NewDocument("tlhIngan yaj xyzzy");
+  CTranslateDlg* translate = Tools()->TranslateDlg();
+  EXPECT_FALSE(translate->isVisible());
+  // Shift+F7 translates the selection.
+  Select(*view, 0, 12);
+  Command("ID_TRANSLATE_SELECTION")->trigger();
+  EXPECT_TRUE(translate->isVisible());
+  EXPECT_EQ(translate->m_listResults->topLevelItemCount(), 2);
+  // The right button shows the quick lookup of the selection.
+  view->setContextMenuPolicy(Qt::NoContextMenu);
+  Select(*view, 0, 8);
+  QTest::mouseClick(view->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+  ASSERT_EQ(m_log.m_messages.size(), 1u);
+  EXPECT_EQ(m_log.m_messages[0].strText, "tlhIngan: N: Klingon\n");
+
+  // Ctrl+F7 starts the view's own spell checker at the selection.
+  Select(*view, 0, 0);
+  Command("ID_LANGUAGE_SPELLCHECK")->trigger();
+  CSpellCheckDlg* speller = CLanguageTools::SpellCheckerOf(view);
+  ASSERT_NE(speller, nullptr);
+  EXPECT_EQ(view->textCursor().selectedText(), "xyzzy");
+  EXPECT_FALSE(speller->IsIdle());
+  // The view taking the focus puts it back to Begin.
+  emit view->focusGained();
+  EXPECT_TRUE(speller->IsIdle());
+  EXPECT_TRUE(Command("ID_LANGUAGE_TRANSLATE")->isEnabled());
+  view->GetDocument()->SetModifiedFlag(false);
+}
