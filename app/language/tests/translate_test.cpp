@@ -77,6 +77,10 @@ TEST_F(TranslateTest, TranslateTextTranslatesWhatItIsGiven) {
   m_dlg->TranslateToLines("ej  Duj", lines);
   EXPECT_EQ(lines, QStringList({"'ej: CONJ: and (1 errors 0.91)", ": X: ***not found***",
                                 "Duj: N: ship"}));
+  // The lines of a selection split at its line ends too.
+  lines.clear();
+  m_dlg->TranslateToLines("Duj\r\nDuj\nDuj\t", lines);
+  EXPECT_EQ(lines, QStringList({"Duj: N: ship", "Duj: N: ship", "Duj: N: ship"}));
 }
 
 TEST_F(TranslateTest, ButtonsFollowTheSelectedRow) {
