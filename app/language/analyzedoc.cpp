@@ -1,7 +1,6 @@
 #include "analyzedoc.h"
 
 #include <QMdiSubWindow>
-#include <unordered_map>
 
 #include "mainframe.h"
 #include "morphan/klingonparser.h"
@@ -14,15 +13,9 @@
 QString AnalysisReport(const QString& text, CKLex& lexicon, const char* eol) {
   CKlingonParser parser;
   parser.m_pLexicon = &lexicon;
-  // Texts repeat their words: each distinct piece is analysed once.
-  std::unordered_map<std::string, std::string> done;
-  std::string report;
-  for (const std::string& piece : morphan::TokeniseText(text.toStdString())) {
-    auto [it, bNew] = done.try_emplace(piece);
-    if (bNew) it->second = morphan::ReportPiece(parser, piece, eol);
-    report += it->second;
-  }
-  return QString::fromStdString(report);
+  CParseMemo memo;  // texts repeat their words
+  parser.m_pMemo = &memo;
+  return QString::fromStdString(morphan::ReportText(parser, text.toStdString(), eol));
 }
 
 void OnAnalyzeDocument(CVek99View& view, CMainFrame& frame, CKLex& lexicon) {

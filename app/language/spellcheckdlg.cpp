@@ -144,6 +144,8 @@ void CSpellCheckDlg::SetWordLists(CKLex* pLexicon, CStringList* pIgnoreList,
   m_pIgnoreList = pIgnoreList;
   m_pPersonalDict = pPersonalDict;
   m_parser.m_pLexicon = pLexicon;
+  // Documents repeat their words: each is analysed once per lexicon revision.
+  m_parser.m_pMemo = &m_memo;
   m_pSuggester.reset();
 }
 
@@ -233,9 +235,11 @@ void CSpellCheckDlg::Start(CVek99View* pView) {
   m_btnIgnore->setText(kIgnoreText);
   m_bIdle = false;
   m_bFinished = m_bWrapped = m_bContinued = false;
-  m_accepted.clear();
-  // The lexicon may have changed since the last check.
-  if (m_pLexicon) m_pSuggester = std::make_unique<morphan::CSpellingSuggester>(*m_pLexicon);
+  // The suggestions follow the lexicon when it has changed since the last check.
+  if (m_pLexicon && (!m_pSuggester || m_nSuggesterRevision != m_pLexicon->Revision())) {
+    m_pSuggester = std::make_unique<morphan::CSpellingSuggester>(*m_pLexicon);
+    m_nSuggesterRevision = m_pLexicon->Revision();
+  }
   FindNextError();
 }
 
@@ -329,7 +333,7 @@ void CSpellCheckDlg::AddSuggestion(const QString& word, bool bSorted) {
 int CSpellCheckDlg::CheckWord(const QString& word) {
   if (word.isEmpty()) return 0;
   const std::string text = word.toStdString();
-  if (IsIgnored(text) || m_accepted.count(text)) return 0;
+  if (IsIgnored(text)) return 0;
   m_listSuggestions->clear();
   m_strContext.clear();
   std::vector<CParseResult> results;
@@ -344,7 +348,6 @@ int CSpellCheckDlg::CheckWord(const QString& word) {
   }
   for (const CParseResult& r : results) {
     if (r.m_dScore == 1.0) {
-      m_accepted.insert(text);
       m_listSuggestions->clear();
       m_strContext.clear();
       UpdateControls();

@@ -118,16 +118,16 @@ class CSpellCheckDlg : public QDialog {
   int m_nWordStart = -1;
   int m_nWordEnd = -1;
   CKlingonParser m_parser;
+  CParseMemo m_memo;
   QString m_strReplacement;
   CStringList* m_pIgnoreList = nullptr;
   CStringList* m_pPersonalDict = nullptr;
   CKLex* m_pLexicon = nullptr;
   std::unique_ptr<morphan::CSpellingSuggester> m_pSuggester;
+  uint64_t m_nSuggesterRevision = 0;
   std::function<void()> m_saveDictionary;
   bool m_bIdle = true;
   bool m_bBusy = false;
-  // Words accepted by the analyser during this check.
-  std::unordered_set<std::string> m_accepted;
   mutable std::unordered_set<std::string> m_ignored;
   mutable size_t m_nIgnoredCount = 0;
   mutable QString m_text;

@@ -14,6 +14,8 @@
 #include "languagetext.h"
 #include "morphan/klingonparser.h"
 #include "morphan/report.h"
+#include "reportlist.h"
+#include "sortclass.h"
 #include "vekapp.h"
 #include "wordinfodlg.h"
 
@@ -24,11 +26,6 @@ class CResultItem : public QTreeWidgetItem {
  public:
   CResultItem(const QStringList& texts, CParseResult result)
       : QTreeWidgetItem(texts), m_result(std::move(result)) {}
-  // Sorting compares the column's texts without regard to case.
-  bool operator<(const QTreeWidgetItem& other) const override {
-    const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-    return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
-  }
   CParseResult m_result;
 };
 
@@ -67,17 +64,14 @@ CTranslateDlg::CTranslateDlg(QWidget* pOwner, CKLex* pLexicon)
 
   m_listResults = new QTreeWidget;
   m_listResults->setObjectName("results");
-  m_listResults->setRootIsDecorated(false);
+  SetReportListStyle(m_listResults);
   m_listResults->setSelectionMode(QAbstractItemView::SingleSelection);
-  m_listResults->setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_listResults->setAllColumnsShowFocus(true);
   m_listResults->setHeaderLabels({"Type", "Word", "Translation", ""});
   m_listResults->setColumnWidth(kColType, 40);
   m_listResults->setColumnWidth(kColWord, 80);
   m_listResults->setColumnWidth(kColTranslation, 200);
   m_listResults->setColumnHidden(kColKey, true);
   m_listResults->header()->setStretchLastSection(false);
-  m_listResults->setStyleSheet("QTreeView::item { border: 1px solid #d0d0d0; }");
 
   m_btnInfo = new QPushButton("&Info");
   m_btnInfo->setObjectName("info");
@@ -153,7 +147,7 @@ void CTranslateDlg::OnTranslate() {
                               Utf8(copy.m_strKey)};
       m_listResults->insertTopLevelItem(int(i), new CResultItem(texts, std::move(copy)));
     }
-    m_listResults->sortItems(kColKey, Qt::AscendingOrder);
+    CSortClass(m_listResults, kColKey).Sort(true, CSortClass::Text);
   }
   m_comboInput->addItem(m_strInput);
   m_strInput.clear();
