@@ -38,14 +38,15 @@ TEST(SpellingDistance, KlingonLettersCountAsOne) {
 class SpellingSuggestions : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Klingons speak: they take the plural -pu'.
+    CKWord klingon = Entry("tlhIngan", kPosNoun, "Klingon");
+    klingon.m_bBeing = 1;
     for (const CKWord& w :
-         {Entry("tlhIngan", kPosNoun, "Klingon"), Entry("yaj", kPosVerb, "understand"),
+         {klingon, Entry("yaj", kPosVerb, "understand"),
           Entry("Qapla'", kPosNoun, "success"), Entry("jagh", kPosNoun, "enemy"),
           Entry("jach", kPosVerb, "scream"), Entry("Sop", kPosVerb, "eat"),
           Entry("nuH", kPosNoun, "weapon"), Entry("Duj", kPosNoun, "ship")})
       m_lex.Add(w);
-    // Klingons speak: they take the plural -pu'.
-    m_lex.Lookup("tlhIngan")->m_bBeing = 1;
     m_parser.m_pLexicon = &m_lex;
   }
   std::vector<std::string> Suggest(const std::string& word) {
