@@ -28,6 +28,7 @@
 #include "doctemplate.h"
 #include "icons.h"
 #include "languagetools.h"
+#include "lexiconcommands.h"
 #include "lockkeys.h"
 #include "messagebox.h"
 #include "placement.h"
@@ -87,6 +88,7 @@ CMainFrame::CMainFrame(CVek99App& app) : m_app(app) {
   CreateToolBars();
   CreateStatusBar();
   ConnectCommands();
+  ConnectLexiconCommands(*this, app);
   m_pDocCommands = new CDocCommands(*this, app);
   new CLanguageTools(*this, app);
   connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandStates);

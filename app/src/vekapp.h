@@ -34,6 +34,8 @@ class CVek99App : public QObject {
   void SaveLexicon();
   void LoadPersonalDictionary();
   void SavePersonalDictionary();
+  // The main window's status text, when there is a main window.
+  void SetStatusText(const QString& text);
 
   // The folder of the shipped data (help, shipped lessons), ending in '/'.
   QString GetAppDir() const { return m_strAppDir; }
@@ -60,7 +62,6 @@ class CVek99App : public QObject {
 
  private:
   bool ParseCommandLine(const QStringList& arguments);
-  void SetStatusText(const QString& text);
 
   std::unique_ptr<CSingleInstance> m_pInstance;
   std::vector<std::unique_ptr<CDocTemplate>> m_docTemplates;
