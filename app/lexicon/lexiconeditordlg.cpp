@@ -82,6 +82,7 @@ CLexiconEditorDlg::CLexiconEditorDlg(QWidget* parent)
   grid->addWidget(m_listWords, 0, 0);
   grid->addLayout(buttons, 0, 1, 2, 1);
   grid->addWidget(m_editNotes, 1, 0);
+  grid->setColumnStretch(0, 1);
   grid->setRowStretch(0, 3);
   grid->setRowStretch(1, 1);
   resize(560, 480);

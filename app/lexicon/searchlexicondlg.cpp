@@ -77,6 +77,7 @@ CSearchLexiconDlg::CSearchLexiconDlg(QWidget* pOwner)
   grid->addLayout(top, 0, 0, 1, 2);
   grid->addWidget(m_listResults, 1, 0);
   grid->addLayout(buttons, 1, 1);
+  grid->setColumnStretch(0, 1);
   m_btnSearch->setDefault(true);
 
   SetReportListStyle(m_listResults);
@@ -86,7 +87,7 @@ CSearchLexiconDlg::CSearchLexiconDlg(QWidget* pOwner)
   m_listResults->setColumnWidth(kType, 40);
   m_listResults->setColumnWidth(kDefinition, 200);
   m_listResults->setColumnHidden(kKey, true);
-  resize(600, 360);
+  resize(660, 380);
 
   connect(m_btnSearch, &QPushButton::clicked, this, &CSearchLexiconDlg::OnSearch);
   connect(m_btnInfo, &QPushButton::clicked, this, &CSearchLexiconDlg::OnInfo);
