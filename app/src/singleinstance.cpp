@@ -65,21 +65,28 @@ bool CSingleInstance::RegisterUniqueInstance(const QStringList& files) {
 void CSingleInstance::OnNewConnection() {
   while (QLocalSocket* socket = m_pServer->nextPendingConnection()) {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    auto check = [this, socket] {
-      while (socket->canReadLine()) {
-        const QByteArray line = socket->readLine(kMaxRequestLine);
-        if (!line.endsWith('\n')) {  // longer than any request: not one of ours
-          socket->abort();
-          return;
-        }
-        if (line == kShowRequest)
-          emit activationRequested();
-        else if (line.startsWith(kOpenRequest))
-          emit openRequested(QString::fromUtf8(line.mid(sizeof kOpenRequest - 1).chopped(1)));
-      }
-    };
-    connect(socket, &QLocalSocket::readyRead, socket, check);
-    check();
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadRequests(socket); });
+    ReadRequests(socket);
+  }
+}
+
+void CSingleInstance::ReadRequests(QLocalSocket* socket) {
+  while (socket->canReadLine()) {
+    const QByteArray line = socket->readLine(kMaxRequestLine);
+    if (!line.endsWith('\n')) {  // longer than any request: not one of ours
+      socket->abort();
+      return;
+    }
+    // A handler may show a message box, whose event loop can delete this
+    // socket under our feet: act on the requests later, from the main loop.
+    if (line == kShowRequest) {
+      QMetaObject::invokeMethod(
+          this, [this] { emit activationRequested(); }, Qt::QueuedConnection);
+    } else if (line.startsWith(kOpenRequest)) {
+      const QString path = QString::fromUtf8(line.mid(sizeof kOpenRequest - 1).chopped(1));
+      QMetaObject::invokeMethod(
+          this, [this, path] { emit openRequested(path); }, Qt::QueuedConnection);
+    }
   }
 }
 

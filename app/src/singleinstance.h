@@ -8,6 +8,7 @@
 #include <memory>
 
 class QLocalServer;
+class QLocalSocket;
 class QLockFile;
 
 class CSingleInstance : public QObject {
@@ -37,6 +38,7 @@ class CSingleInstance : public QObject {
 
  private:
   void OnNewConnection();
+  void ReadRequests(QLocalSocket* socket);
   bool AskFirstToShow(const QStringList& files);
 
   QString m_strName;

@@ -45,6 +45,28 @@ TEST(SingleInstanceTest, SecondCopyAsksTheFirstToComeForwardUntilItEnds) {
   }
 }
 
+TEST(SingleInstanceTest, RequestHandlerMayRunAModalLoopWhileTheSocketCloses) {
+  // The running copy answers a bad file with a message box: its event loop
+  // runs while the second copy's connection closes.
+  QTemporaryDir folder;
+  CSingleInstance first("vek-test", folder.path());
+  ASSERT_TRUE(first.RegisterUniqueInstance());
+  QStringList opened;
+  QObject::connect(&first, &CSingleInstance::openRequested, [&opened](const QString& path) {
+    opened << path;
+    QEventLoop modal;
+    QTimer::singleShot(300, &modal, &QEventLoop::quit);
+    modal.exec();
+  });
+  for (int round = 0; round < 2; ++round) {
+    CSingleInstance second("vek-test", folder.path());
+    EXPECT_FALSE(second.RegisterUniqueInstance({"/tmp/nope.txt", "/tmp/nope2.txt"}));
+    for (int i = 0; i < 40 && opened.size() < 2 * (round + 1); ++i) QTest::qWait(50);
+  }
+  EXPECT_EQ(opened, (QStringList{"/tmp/nope.txt", "/tmp/nope2.txt", "/tmp/nope.txt",
+                                 "/tmp/nope2.txt"}));
+}
+
 TEST(SingleInstanceTest, SecondProgramEndsAtOnceAndTheFirstRuns) {
   // The programs share the tests' private runtime and settings folders.
   QTemporaryDir data;
