@@ -64,16 +64,57 @@ std::vector<int> FormatBoundaries(const QTextDocument& doc, int start, int end) 
   return bounds;
 }
 
-using Converter = std::string (*)(std::string_view);
+// On pIqaD runs: the font families the run had before its conversion (an
+// empty list for the document's default), so each run gets its own back.
+constexpr int kFacesBeforePiqad = QTextFormat::UserProperty + 1;
 
-// Rewrites [start, end) with `convert`, run by run so each run keeps its
-// format; units never straddle two rewrites. Returns the new end.
-int RewriteRange(QTextDocument& doc, int start, int end, Converter convert, bool bPiqadUnits) {
+bool IsPiqadFormat(const QTextCharFormat& format, const QTextDocument& doc) {
+  return EffectiveFace(format, doc) == kPiqadFace;
+}
+
+// A character outside the pIqaD face that says the text is still Latin: one
+// the conversion would rewrite or draw as pIqaD. Punctuation, spaces and
+// letters the font lacks keep their face in converted text and say nothing.
+bool IsLatinLetter(QChar c) {
+  if (c.unicode() >= 0x80 || c.isSpace()) return false;
+  const std::string one(1, char(c.unicode()));
+  return morphan::IsPiqadGlyph(c.unicode()) || morphan::ToPiqad(one) != one;
+}
+
+QTextCharFormat PiqadFormatOf(const QTextCharFormat& format) {
+  QTextCharFormat piqad = format;
+  piqad.setProperty(kFacesBeforePiqad, format.fontFamilies().toStringList());
+  piqad.setFontFamilies(QStringList{kPiqadFace});
+  return piqad;
+}
+
+QTextCharFormat LatinFormatOf(const QTextCharFormat& format, const QString& fallbackFace) {
+  QTextCharFormat latin = format;
+  latin.clearProperty(kFacesBeforePiqad);
+  if (!format.hasProperty(kFacesBeforePiqad)) {
+    latin.setFontFamilies(QStringList{fallbackFace});
+    return latin;
+  }
+  const QStringList faces = format.property(kFacesBeforePiqad).toStringList();
+  if (faces.isEmpty()) {
+    latin.clearProperty(QTextFormat::FontFamilies);
+    latin.clearProperty(QTextFormat::FontFamily);
+  } else {
+    latin.setFontFamilies(faces);
+  }
+  return latin;
+}
+
+// Rewrites the runs of [start, end) that are not yet in the wanted script,
+// each run keeping its other formatting; units never straddle two rewrites.
+// Returns the new end; `firstFace` gets the face of the first run converted.
+int RewriteRange(QTextDocument& doc, int start, int end, bool bToPiqad,
+                 const QString& fallbackFace, QString& firstFace) {
   QTextCursor cursor(&doc);
   cursor.setPosition(start);
   cursor.setPosition(end, QTextCursor::KeepAnchor);
   const QString text = cursor.selectedText();
-  const std::vector<int> units = bPiqadUnits ? PiqadUnitStarts(text) : CharStarts(text);
+  const std::vector<int> units = bToPiqad ? PiqadUnitStarts(text) : CharStarts(text);
   std::vector<int> bounds = FormatBoundaries(doc, start, end);
   std::sort(bounds.begin(), bounds.end());
 
@@ -96,14 +137,29 @@ int RewriteRange(QTextDocument& doc, int start, int end, Converter convert, bool
 
   int delta = 0;
   for (auto it = groups.rbegin(); it != groups.rend(); ++it) {
-    const QString source = text.mid(it->first, it->second - it->first);
-    const QString converted = QString::fromStdString(convert(source.toStdString()));
-    if (converted == source) continue;
     cursor.setPosition(start + it->first);
     cursor.setPosition(start + it->first + 1, QTextCursor::KeepAnchor);
     const QTextCharFormat format = cursor.charFormat();
+    if (IsPiqadFormat(format, doc) == bToPiqad) continue;
+    const QString source = text.mid(it->first, it->second - it->first);
+    const QString converted = QString::fromStdString(
+        bToPiqad ? morphan::ToPiqad(source.toStdString()) : morphan::ToLatin(source.toStdString()));
     cursor.setPosition(start + it->second, QTextCursor::KeepAnchor);
-    cursor.insertText(converted, format);
+    cursor.removeSelectedText();
+    if (bToPiqad) {
+      firstFace = EffectiveFace(format, doc);
+      // Characters the font has no glyph for keep the face they had.
+      const QTextCharFormat piqad = PiqadFormatOf(format);
+      for (int i = 0; i < converted.size();) {
+        const bool bGlyph = morphan::IsPiqadGlyph(converted[i].unicode());
+        int j = i + 1;
+        while (j < converted.size() && morphan::IsPiqadGlyph(converted[j].unicode()) == bGlyph) ++j;
+        cursor.insertText(converted.mid(i, j - i), bGlyph ? piqad : format);
+        i = j;
+      }
+    } else {
+      cursor.insertText(converted, LatinFormatOf(format, fallbackFace));
+    }
     delta += int(converted.size() - source.size());
   }
   return end + delta;
@@ -112,8 +168,29 @@ int RewriteRange(QTextDocument& doc, int start, int end, Converter convert, bool
 }  // namespace
 
 bool CVek99View::IsPiqadSelection() const {
-  const CSelFormat format = GetSelectionFormat();
-  return format.face && *format.face == kPiqadFace;
+  const QTextCursor cursor = textCursor();
+  if (!cursor.hasSelection()) return IsPiqadFormat(cursor.charFormat(), *document());
+  // Converted text keeps punctuation in its old face: only letters decide.
+  const int start = cursor.selectionStart();
+  const int end = cursor.selectionEnd();
+  bool bPiqad = false;
+  for (QTextBlock block = document()->findBlock(start); block.isValid() && block.position() < end;
+       block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      const int from = qMax(start, fragment.position());
+      const int to = qMin(end, fragment.position() + fragment.length());
+      if (from >= to) continue;
+      const QString text = fragment.text().mid(from - fragment.position(), to - from);
+      if (IsPiqadFormat(fragment.charFormat(), *document())) {
+        bPiqad = bPiqad || !text.trimmed().isEmpty();
+        continue;
+      }
+      for (QChar c : text)
+        if (IsLatinLetter(c)) return false;
+    }
+  }
+  return bPiqad;
 }
 
 bool CVek99View::ConversionRange(int& start, int& end) {
@@ -161,32 +238,14 @@ void CVek99View::ConvertSelection(bool bToPiqad) {
 
   QTextCursor cursor(document());
   cursor.beginEditBlock();
-  const int newEnd = RewriteRange(*document(), start, end,
-                                  bToPiqad ? &morphan::ToPiqad : &morphan::ToLatin, bToPiqad);
-  cursor.setPosition(start);
-  cursor.setPosition(newEnd, QTextCursor::KeepAnchor);
-  if (bToPiqad) {
-    // The face of the rewritten text is the one to give back later.
-    QTextCursor first(document());
-    first.setPosition(qMin(start + 1, newEnd));
-    m_strPreviousFace =
-        SelectionFormat(cursor).face.value_or(EffectiveFace(first.charFormat(), *document()));
-    cursor.mergeCharFormat(FaceFormat(kPiqadFace));
-
-    // Characters the font has no glyph for keep the face they had.
-    const QString text = cursor.selectedText();
-    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                   size_t(text.size()));
-    for (const morphan::CharRun& run : morphan::NonGlyphRuns(view)) {
-      QTextCursor part(document());
-      part.setPosition(start + int(run.start));
-      part.setPosition(start + int(run.start + run.length), QTextCursor::KeepAnchor);
-      part.mergeCharFormat(FaceFormat(m_strPreviousFace));
-    }
-  } else {
-    const std::string face = morphan::LatinFace(m_strPreviousFace.toStdString());
-    cursor.mergeCharFormat(FaceFormat(QString::fromStdString(face)));
-  }
+  QString firstFace;
+  const int newEnd =
+      RewriteRange(*document(), start, end, bToPiqad,
+                   QString::fromStdString(morphan::LatinFace(m_strPreviousFace.toStdString())),
+                   firstFace);
+  // The face of the first run converted is the one given back to pIqaD text
+  // that no longer knows its own (read from a file).
+  if (bToPiqad && !firstFace.isEmpty()) m_strPreviousFace = firstFace;
   cursor.endEditBlock();
   FinishConversion(start, newEnd, bHadSelection, oldPosition);
 }

@@ -91,3 +91,56 @@ TEST(PiqadViewTest, BackToLatinWithoutRememberedFaceIsCourierNew) {
 }
 
 }  // namespace
+
+namespace {
+
+// Text and face of every character, to compare a document before and after.
+std::string TextAndFaces(const CVek99View& view) {
+  QStringList out;
+  const QString text = view.toPlainText();
+  for (int i = 0; i < text.size(); ++i) out << QString(text[i]) + ' ' + FaceAt(view, i);
+  return out.join(" | ").toStdString();
+}
+
+TEST(PiqadViewTest, ToggleRoundTripsFormattedTextAndUndoRestoresTheFaces) {
+  // Two lines, sized through the font box, then F2 again and again.
+  auto view = MakeView("tlhIngan Hol vIjatlh.\nQapla' batlh, jIH!");
+  view->selectAll();
+  view->SetSelectionPointSize(16);
+  Select(*view, 0, 8);
+  view->SetSelectionFace("DejaVu Serif");
+  const std::string latin = TextAndFaces(*view);
+  for (int press = 1; press <= 4; ++press) {
+    view->selectAll();
+    view->OnFormatPiqad();
+    if (press % 2) {
+      EXPECT_EQ(view->toPlainText(), "XIFAN HOL VIJAX.\nQAPLA' BAX, JIH!") << press;
+      EXPECT_TRUE(view->IsPiqadSelection()) << press;
+      EXPECT_EQ(FaceAt(*view, 15), "Courier New") << "the full stop keeps its face";
+    } else {
+      EXPECT_EQ(TextAndFaces(*view), latin) << press;
+      EXPECT_FALSE(view->IsPiqadSelection()) << press;
+    }
+    EXPECT_EQ(view->GetSelectionFormat().pointSize, 16.0) << press;
+  }
+  // Each conversion is one undo step that gives the faces back.
+  view->selectAll();
+  view->OnFormatPiqad();
+  view->undo();
+  EXPECT_EQ(TextAndFaces(*view), latin);
+
+  // Part pIqaD, part Latin: F2 converts the Latin part and leaves the rest.
+  view->selectAll();
+  view->OnFormatPiqad();
+  Select(*view, 0, 5);  // XIFAN
+  view->OnFormatPiqad();
+  EXPECT_TRUE(view->toPlainText().startsWith("tlhIngan HOL"));
+  view->selectAll();
+  EXPECT_FALSE(view->IsPiqadSelection());
+  view->OnFormatPiqad();
+  EXPECT_EQ(view->toPlainText(), "XIFAN HOL VIJAX.\nQAPLA' BAX, JIH!");
+  view->OnFormatPiqad();
+  EXPECT_EQ(TextAndFaces(*view), latin);
+}
+
+}  // namespace
