@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 
 #include "childframe.h"
@@ -74,7 +76,10 @@ CVek99View* CDocCommands::ActiveView() const {
 
 QMdiSubWindow* CDocCommands::AddView(CVek99View* view) {
   auto* frame = new CChildFrame(view->GetDocument()->GetTitle(), view);
-  connect(view->GetDocument(), &CVek99Doc::titleChanged, frame, &QWidget::setWindowTitle);
+  connect(view->GetDocument(), &CVek99Doc::titleChanged, frame, &CChildFrame::SetTitle);
+  frame->setWindowModified(view->GetDocument()->IsModified());
+  connect(view->document(), &QTextDocument::modificationChanged, frame,
+          &QWidget::setWindowModified);
   for (auto signal : {&QTextEdit::selectionChanged, &QTextEdit::cursorPositionChanged})
     connect(view, signal, this, &CDocCommands::UpdateCommands);
   connect(view, &QTextEdit::undoAvailable, this, &CDocCommands::UpdateCommands);
@@ -122,13 +127,18 @@ CVek99View* CDocCommands::OpenDocumentFile(const QString& path) {
   return view;
 }
 
-void CDocCommands::OnFileOpen() {
-  QStringList filters;
+QStringList CDocCommands::OpenFilters() const {
+  // Both kinds of document show at first; each type's own filter follows.
+  QStringList filters{"Documents (*.rtf *.txt)"};
   for (const auto& docTemplate : m_app.GetDocTemplates())
     filters << docTemplate->GetDocString(CDocTemplate::filterName);
   filters << "All Files (*)";
+  return filters;
+}
+
+void CDocCommands::OnFileOpen() {
   const QStringList files =
-      QFileDialog::getOpenFileNames(&m_frame, "Open", QString(), filters.join(";;"));
+      QFileDialog::getOpenFileNames(&m_frame, "Open", QString(), OpenFilters().join(";;"));
   for (const QString& file : files) OpenDocumentFile(file);
 }
 
@@ -217,12 +227,18 @@ void CDocCommands::UpdateFontBoxes() {
   const QSignalBlocker blockName(nameBox);
   const QSignalBlocker blockSize(sizeBox);
   if (format.face) {
-    int index = nameBox->findText(*format.face);
+    // A face that is not installed is drawn in another: show that one.
+    const QString drawn = QFontInfo(QFont(*format.face)).family();
+    int index = nameBox->findText(drawn);
     if (index < 0) {
-      nameBox->addItem(*format.face);
+      nameBox->addItem(drawn);
       index = nameBox->count() - 1;
     }
     nameBox->setCurrentIndex(index);
+    nameBox->setToolTip(drawn.compare(*format.face, Qt::CaseInsensitive) == 0
+                            ? QString("Font")
+                            : QString("Font: %1 is not installed; shown in %2")
+                                  .arg(*format.face, drawn));
   } else {
     nameBox->setEditText(QString());
   }

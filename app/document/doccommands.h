@@ -33,6 +33,8 @@ class CDocCommands : public QObject {
   // Shows why when it cannot be read; nullptr then.
   CVek99View* OpenDocumentFile(const QString& path);
   void OnFileOpen();
+  // The Open dialog's filters, the one for every document first.
+  QStringList OpenFilters() const;
 
   QStringList RecentFiles() const { return m_recentFiles; }
   void AddToRecentFileList(const QString& path);

@@ -14,15 +14,15 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   auto* icon = new QLabel;
   icon->setPixmap(AppIcon().pixmap(48, 48));
   icon->setAlignment(Qt::AlignTop);
+  // No list of tools here: the menus show what the program offers today.
   auto* text = new QLabel(QString("<b>%1</b><br>Version 2.1<br><br>"
-                                  "A workbench for learners and writers of Klingon:<br>"
-                                  "word analysis, spelling, lexicon, flashcards,<br>"
-                                  "lessons and a chatterbot.<br><br>"
+                                  "A workbench for learners and writers of Klingon.<br><br>"
                                   "Copyright \u00A9 Halden<br><br>"
                                   "Lexicon from klingon-assistant-data by De'vID jonpIn<br>"
                                   "(David Yonge-Mallo) and contributors, Apache License 2.0;<br>"
                                   "see NOTICE beside the program.")
                               .arg(kAppTitle));
+  text->setObjectName("aboutText");
   auto* row = new QHBoxLayout;
   row->addWidget(icon);
   row->addSpacing(12);

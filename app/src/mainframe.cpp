@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QFontComboBox>
 #include <QLabel>
@@ -16,16 +15,17 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 #include <exception>
 
 #include "aboutdlg.h"
 #include "appinfo.h"
+#include "childframe.h"
 #include "commandtable.h"
 #include "course/testmgr.h"
 #include "courseui/courseui.h"
 #include "doccommands.h"
 #include "doctemplate.h"
+#include "helpwindow.h"
 #include "icons.h"
 #include "languagetools.h"
 #include "lexiconcommands.h"
@@ -259,7 +259,9 @@ void CMainFrame::UpdateWindowMenu() {
   m_windowListActions.append(m_pWindowMenu->addSeparator());
   int n = 0;
   for (QMdiSubWindow* window : windows) {
-    QAction* action = m_pWindowMenu->addAction(QString("&%1 %2").arg(++n).arg(window->windowTitle()));
+    auto* frame = qobject_cast<CChildFrame*>(window);
+    const QString title = frame ? frame->ShownTitle() : window->windowTitle();
+    QAction* action = m_pWindowMenu->addAction(QString("&%1 %2").arg(++n).arg(title));
     action->setCheckable(true);
     action->setChecked(window == m_pMdiArea->activeSubWindow());
     connect(action, &QAction::triggered, this,
@@ -341,19 +343,25 @@ void CMainFrame::OnWindowArrange() {
 }
 
 void CMainFrame::OnHelpContents() {
-  const QString path = m_app.GetAppDir() + "vek.html";
-  const QString quoted = '"' + path + '"';
+  const QStringList candidates = CHelpWindow::Candidates(m_app.GetAppDir());
   try {
-    QString reason;
-    const QFileInfo info(path);
-    if (!info.exists())
-      reason = "No such file or directory";
-    else if (!info.isFile() || !info.isReadable())
-      reason = "The file cannot be read";
-    else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-      reason = "No program to show web pages was found";
-    if (!reason.isEmpty())
-      VekMessageBox(QString("Cannot open the help file %1!\nError:%2").arg(quoted, reason));
+    for (const QString& path : candidates) {
+      if (!QFileInfo(path).isFile()) continue;
+      if (!m_pHelpWindow) m_pHelpWindow = new CHelpWindow(this);
+      if (!m_pHelpWindow->Open(path)) {
+        VekMessageBox(QString("Cannot open the help file \"%1\"!\nError:The file cannot be read")
+                          .arg(path));
+        return;
+      }
+      m_pHelpWindow->show();
+      m_pHelpWindow->raise();
+      m_pHelpWindow->activateWindow();
+      return;
+    }
+    QStringList quoted;
+    for (const QString& path : candidates) quoted << '"' + path + '"';
+    VekMessageBox(QString("Cannot open the help file %1!\nError:No such file (looked for %2)")
+                      .arg(quoted.last(), quoted.join(" and ")));
   } catch (const std::exception& e) {
     VekMessageBox(QString("Help File could not be opened: \n%1").arg(QString::fromUtf8(e.what())));
   }
@@ -394,10 +402,13 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   // Placement and personal dictionary are kept even if the close is cancelled.
   StorePlacement();
   m_app.SavePersonalDictionary();
-  m_pMdiArea->closeAllSubWindows();
-  if (!m_pMdiArea->subWindowList().isEmpty()) {
-    event->ignore();
-    return;
+  // One by one: Cancel at any document's question stops the whole exit
+  // (closing them all at once would only skip to the next document).
+  for (QMdiSubWindow* window : m_pMdiArea->subWindowList()) {
+    if (!window->close()) {
+      event->ignore();
+      return;
+    }
   }
   event->accept();
 }

@@ -6,6 +6,7 @@
 
 class CDocCommands;
 class CDocTemplate;
+class CHelpWindow;
 class CVek99App;
 class QComboBox;
 class QLabel;
@@ -29,6 +30,8 @@ class CMainFrame : public QMainWindow {
   QToolBar* FormatToolBar() const { return m_pFormatBar; }
   QComboBox* FontNameBox() const { return m_pFontNameBox; }
   QComboBox* FontSizeBox() const { return m_pFontSizeBox; }
+  // The user guide's window once Help Contents has opened it; else nullptr.
+  CHelpWindow* HelpWindow() const { return m_pHelpWindow; }
   // The document commands: open, save, edit, format, find and print.
   CDocCommands* DocCommands() const { return m_pDocCommands; }
 
@@ -90,6 +93,7 @@ class CMainFrame : public QMainWindow {
   QLabel* m_pScrollPane = nullptr;
   QTimer* m_pLockTimer = nullptr;
   CDocCommands* m_pDocCommands = nullptr;
+  CHelpWindow* m_pHelpWindow = nullptr;
   // Set while one of the format toolbar's font boxes is dropped down.
   bool m_bComboDropped = false;
 };

@@ -119,8 +119,9 @@ bool CVek99App::InitInstance(const QStringList& arguments) {
 
   m_pMainFrame->ShowAtStart();
 
-  if (!QFileInfo::exists(QString::fromStdString(DataPath("lexicon.klx")))) {
-    VekMessageBox("Cannot proceed: Lexicon file is missing.");
+  const QString lexiconPath = QString::fromStdString(DataPath("lexicon.klx"));
+  if (!QFileInfo::exists(lexiconPath)) {
+    VekMessageBox("Cannot proceed: Lexicon file is missing.\n" + lexiconPath);
     m_nExitCode = kExitFailed;
     return false;
   }

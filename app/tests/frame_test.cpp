@@ -1,4 +1,5 @@
 
+#include "helpwindow.h"
 #include "mainframe.h"
 #include "testenv.h"
 
@@ -136,20 +137,55 @@ TEST_F(FrameTest, WindowAndViewCommands) {
 }
 
 TEST_F(FrameTest, HelpAboutAndChatterbot) {
-  CUrlCatcher catcher;
-  QDesktopServices::setUrlHandler("file", &catcher, "Open");
+  // Beside the program first, then in the data folder.
+  CHelpWindow::SetProgramDir(Data("program"));
+  const QString beside = Data("program/vek.html");
   const QString guide = Data("vek.html");
   Command("ID_HELP_CONTENTS")->trigger();
-  EXPECT_TRUE(catcher.m_urls.isEmpty());
-  EXPECT_EQ(m_log.Texts(), QStringList{QString("Cannot open the help file \"%1\"!\n"
-                                               "Error:No such file or directory").arg(guide)});
-  ASSERT_TRUE(WriteFile(guide, "<html></html>"));
-  Command("ID_HELP_CONTENTS")->trigger();
-  QDesktopServices::unsetUrlHandler("file");
-  EXPECT_EQ(m_log.m_messages.size(), 1u);
-  EXPECT_EQ(catcher.m_urls, QList<QUrl>{QUrl::fromLocalFile(guide)});
+  EXPECT_EQ(m_log.Texts(),
+            QStringList{QString("Cannot open the help file \"%1\"!\n"
+                                "Error:No such file (looked for \"%2\" and \"%1\")")
+                            .arg(guide, beside)});
+  EXPECT_EQ(m_frame->HelpWindow(), nullptr);
 
-  EXPECT_EQ(RunModal("ID_APP_ABOUT"), "About Vekmor for Windows 2.1");
+  // Shown inside the program, with its contents; links to the web go outside.
+  ASSERT_TRUE(WriteFile(guide, "<html><head><title>Guide</title></head><body><h1>Guide</h1>"
+                               "<h2>Starting</h2><p><a href='more.html'>more</a> "
+                               "<a href='https://example.org/'>web</a></p>"
+                               "<h2>Keys</h2><p>F1</p></body></html>"));
+  ASSERT_TRUE(WriteFile(Data("more.html"), "<html><body><h1>More</h1><p>nuqneH</p></body></html>"));
+  CUrlCatcher catcher;
+  QDesktopServices::setUrlHandler("https", &catcher, "Open");
+  Command("ID_HELP_CONTENTS")->trigger();
+  EXPECT_EQ(m_log.m_messages.size(), 1u);
+  CHelpWindow* help = m_frame->HelpWindow();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->windowTitle(), "Guide");
+  QTreeWidgetItem* top = help->Contents()->topLevelItem(0);
+  ASSERT_NE(top, nullptr);
+  EXPECT_EQ(top->text(0), "Guide");
+  ASSERT_EQ(top->childCount(), 2);
+  EXPECT_EQ(top->child(1)->text(0), "Keys");
+  emit help->Browser()->anchorClicked(QUrl("https://example.org/"));
+  EXPECT_EQ(catcher.m_urls, QList<QUrl>{QUrl("https://example.org/")});
+  emit help->Browser()->anchorClicked(QUrl("more.html"));
+  EXPECT_EQ(help->Browser()->source(), QUrl::fromLocalFile(Data("more.html")));
+  EXPECT_TRUE(help->Browser()->toPlainText().contains("nuqneH"));
+  QDesktopServices::unsetUrlHandler("https");
+  CHelpWindow::SetProgramDir({});
+
+  QString about;
+  EXPECT_EQ(RunModal("ID_APP_ABOUT",
+                     [&](QWidget* box) {
+                       if (auto* label = box->findChild<QLabel*>("aboutText"))
+                         about = label->text();
+                     }),
+            "About Vekmor for Windows 2.1");
+  // It promises no tool: lessons, flashcards and the rest arrive one by one.
+  EXPECT_TRUE(about.contains("Klingon"));
+  for (const char* tool : {"lessons", "flashcards", "spelling", "chatterbot", "analysis"})
+    EXPECT_FALSE(about.contains(tool, Qt::CaseInsensitive)) << tool;
   ASSERT_TRUE(WriteFile(Data("robot-rules.txt"),
                         "robot-rules 1\nrule <a>\nactivation 1\npattern 100 nuqneH\n"
                         "response nuqneH!\nend\n"));

@@ -11,7 +11,9 @@ TEST_F(StartupTest, MissingLexiconEndsAfterTheMessageAndWritesNothing) {
   QFile::remove(Data("lexicon.klx"));
   EXPECT_FALSE(m_app.InitInstance(Args()));
   EXPECT_EQ(m_app.ExitCode(), 1);
-  EXPECT_EQ(m_log.Texts(), QStringList{"Cannot proceed: Lexicon file is missing."});
+  // The text stays; the second line says where the program looked.
+  EXPECT_EQ(m_log.Texts(), QStringList{"Cannot proceed: Lexicon file is missing.\n" +
+                                       QDir(m_data.path()).filePath("lexicon.klx")});
   // The window already shows (its status is empty while hidden).
   EXPECT_FALSE(m_log.m_statusAtMessage.value(0).isEmpty());
   EXPECT_TRUE(FilesBelow(m_data.path()).isEmpty());

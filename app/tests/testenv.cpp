@@ -1,5 +1,9 @@
 #include "testenv.h"
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 
 #include "datafile/lexiconfile.h"
 #include "wordbank/lextsv.h"
@@ -25,6 +29,21 @@ QStringList CMessageLog::Texts() const {
   QStringList texts;
   for (const VekMessage& m : m_messages) texts << m.strText;
   return texts;
+}
+
+int RunInChild(const std::function<int()>& fn, int seconds) {
+  const pid_t pid = fork();
+  if (pid < 0) return -3;
+  if (pid == 0) _exit(fn());
+  int status = 0;
+  for (int i = 0; i < seconds * 20; ++i) {
+    if (waitpid(pid, &status, WNOHANG) == pid)
+      return WIFEXITED(status) ? WEXITSTATUS(status) : -2;
+    QThread::msleep(50);
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, &status, 0);
+  return -1;
 }
 
 bool WriteTestLexicon(const QString& path) {
@@ -97,6 +116,7 @@ QAction* AppTest::Command(const char* id) const {
 
 QStringList AppTest::Titles() const {
   QStringList titles;
-  for (QMdiSubWindow* w : m_frame->MdiArea()->subWindowList()) titles << w->windowTitle();
+  for (QMdiSubWindow* w : m_frame->MdiArea()->subWindowList())
+    titles << w->windowTitle().remove("[*]");
   return titles;
 }

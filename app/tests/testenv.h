@@ -30,6 +30,11 @@ class CMessageLog {
   std::deque<QMessageBox::StandardButton> m_answers;
 };
 
+// Runs `fn` in a child process and returns its exit code; -1 when the child
+// had to be killed after `seconds`, -2 when it died of a signal. The child
+// ends with _exit, so nothing of the parent's state runs twice.
+int RunInChild(const std::function<int()>& fn, int seconds = 10);
+
 // Writes a small valid lexicon file; returns false on failure.
 bool WriteTestLexicon(const QString& path);
 bool WriteFile(const QString& path, const QByteArray& bytes);

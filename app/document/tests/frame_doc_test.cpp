@@ -25,7 +25,7 @@ TEST_F(FrameDocTest, CommandsFollowTheActiveViewAndItsSelection) {
   ASSERT_NE(view, nullptr);
   EXPECT_TRUE(Command("ID_FILE_SAVE")->isEnabled());
   EXPECT_FALSE(Command("ID_EDIT_COPY")->isEnabled());
-  EXPECT_EQ(m_frame->FontNameBox()->currentText(), "Courier New");
+  EXPECT_EQ(m_frame->FontNameBox()->currentText(), QFontInfo(QFont("Courier New")).family());
   EXPECT_EQ(m_frame->FontSizeBox()->currentText(), "10");
 
   view->textCursor().insertText("Qapla' batlh");
@@ -46,7 +46,7 @@ TEST_F(FrameDocTest, CommandsFollowTheActiveViewAndItsSelection) {
   Command("ID_FORMAT_PIQAD")->trigger();
   EXPECT_TRUE(Command("ID_FORMAT_PIQAD")->isChecked());
   EXPECT_EQ(view->toPlainText(), "QAPLA' batlh");
-  EXPECT_EQ(m_frame->FontNameBox()->currentText(), "KLIPIqaDmey");
+  EXPECT_EQ(m_frame->FontNameBox()->currentText(), QFontInfo(QFont("KLIPIqaDmey")).family());
   Command("ID_EDIT_UNDO")->trigger();
   EXPECT_EQ(view->toPlainText(), "Qapla' batlh");
   EXPECT_TRUE(Command("ID_LANGUAGE_SPELLCHECK")->isEnabled());
@@ -80,6 +80,79 @@ TEST_F(FrameDocTest, FormatKeysReachTheViewAndTabStaysText) {
   QTest::keyClick(view, Qt::Key_Comma, Qt::ControlModifier | Qt::ShiftModifier);
   QTest::keyClick(view, Qt::Key_Comma, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(view->GetSelectionFormat().pointSize, 8.5);
+  view->GetDocument()->SetModifiedFlag(false);
+}
+
+TEST_F(FrameDocTest, CancelAtTheSaveQuestionStopsTheExit) {
+  Start();
+  for (int i = 0; i < 3; ++i) {
+    Command("ID_FILE_NEW")->trigger();
+    Docs()->ActiveView()->textCursor().insertText("Qapla'");
+  }
+  const QStringList all = Titles();
+  ASSERT_EQ(all.size(), 3);
+  // No for the first, Cancel for the second: the third is not asked.
+  CMessageLog answers({QMessageBox::No, QMessageBox::Cancel});
+  EXPECT_FALSE(m_frame->close());
+  EXPECT_EQ(answers.Texts().size(), 2);
+  EXPECT_EQ(Titles(), all.mid(1));
+  EXPECT_TRUE(m_frame->isVisible());
+  for (QMdiSubWindow* w : m_frame->MdiArea()->subWindowList())
+    qobject_cast<CVek99View*>(w->widget())->GetDocument()->SetModifiedFlag(false);
+}
+
+TEST_F(FrameDocTest, FindOpensReadyToTypeAndMatchesCase) {
+  Start();
+  Command("ID_FILE_NEW")->trigger();
+  CVek99View* view = Docs()->ActiveView();
+  view->textCursor().insertText("Qapla' qapla'");
+  view->moveCursor(QTextCursor::Start);
+  for (const char* id : {"ID_EDIT_REPLACE", "ID_EDIT_FIND"}) {
+    Command(id)->trigger();
+    auto* dialog = m_frame->findChild<CFindReplaceDlg*>(id == QString("ID_EDIT_FIND")
+                                                            ? "findDialog" : "replaceDialog");
+    ASSERT_NE(dialog, nullptr) << id;
+    EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QLineEdit*>("findWhat")) << id;
+    EXPECT_TRUE(dialog->GetOptions().bMatchCase) << id;
+  }
+  // Typing and Enter search, and the dialog stays.
+  auto* dialog = m_frame->findChild<CFindReplaceDlg*>("findDialog");
+  QLineEdit* field = dialog->findChild<QLineEdit*>("findWhat");
+  QTest::keyClicks(field, "qapla");
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(view->textCursor().selectionStart(), 7);
+  EXPECT_TRUE(m_log.m_messages.empty());
+  view->GetDocument()->SetModifiedFlag(false);
+}
+
+TEST_F(FrameDocTest, TitlesMarkUnsavedDocuments) {
+  Start();
+  Command("ID_FILE_NEW")->trigger();
+  QMdiSubWindow* window = m_frame->MdiArea()->activeSubWindow();
+  CVek99View* view = Docs()->ActiveView();
+  EXPECT_TRUE(window->windowTitle().endsWith("[*]"));
+  EXPECT_FALSE(window->isWindowModified());
+  view->textCursor().insertText("Qapla'");
+  EXPECT_TRUE(window->isWindowModified());
+  SetSaveAsHook([this](const CSaveAsRequest&) { return Data("saved.txt"); });
+  EXPECT_TRUE(view->OnFileSave());
+  SetSaveAsHook({});
+  EXPECT_FALSE(window->isWindowModified());
+  EXPECT_EQ(Titles(), QStringList{"saved.txt"});
+}
+
+TEST_F(FrameDocTest, FontBoxShowsTheFaceReallyDrawn) {
+  Start();
+  Command("ID_FILE_NEW")->trigger();
+  CVek99View* view = Docs()->ActiveView();
+  view->textCursor().insertText("Qapla'");
+  view->selectAll();
+  for (const QString& face : {QString("No Such Face Vekmor"), QFontInfo(QFont()).family()}) {
+    view->SetSelectionFace(face);
+    EXPECT_EQ(m_frame->FontNameBox()->currentText(), QFontInfo(QFont(face)).family());
+  }
+  EXPECT_NE(m_frame->FontNameBox()->currentText(), "No Such Face Vekmor");
   view->GetDocument()->SetModifiedFlag(false);
 }
 
