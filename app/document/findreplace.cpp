@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "klingonword.h"
 #include "messagebox.h"
 
 namespace {
@@ -20,17 +21,28 @@ namespace {
 QTextDocument::FindFlags FlagsOf(const CFindOptions& options, bool bUp) {
   QTextDocument::FindFlags flags;
   if (options.bMatchCase) flags |= QTextDocument::FindCaseSensitively;
-  if (options.bWholeWord) flags |= QTextDocument::FindWholeWords;
   if (bUp) flags |= QTextDocument::FindBackward;
   return flags;
+}
+
+// The next match from `from`; whole words by Klingon letters, where the
+// apostrophe belongs to the word.
+QTextCursor FindFrom(const QTextDocument& doc, const CFindOptions& options, QTextCursor from,
+                     QTextDocument::FindFlags flags) {
+  for (;;) {
+    const QTextCursor found = doc.find(options.strFind, from, flags);
+    if (found.isNull() || !options.bWholeWord || IsWholeWord(doc, found)) return found;
+    from = found;
+  }
 }
 
 bool SelectionMatches(const QTextEdit& edit, const CFindOptions& options) {
   const QTextCursor cursor = edit.textCursor();
   if (!cursor.hasSelection()) return false;
   // Searching the selection alone also checks whole-word limits against its neighbours.
-  const QTextCursor found = edit.document()->find(options.strFind, cursor.selectionStart(),
-                                                  FlagsOf(options, false));
+  QTextCursor start(edit.document());
+  start.setPosition(cursor.selectionStart());
+  const QTextCursor found = FindFrom(*edit.document(), options, start, FlagsOf(options, false));
   return !found.isNull() && found.selectionStart() == cursor.selectionStart() &&
          found.selectionEnd() == cursor.selectionEnd();
 }
@@ -46,12 +58,12 @@ bool FindNextIn(QTextEdit& edit, const CFindOptions& options) {
   QTextDocument& doc = *edit.document();
   const QTextCursor from = edit.textCursor();
   const auto flags = FlagsOf(options, options.bUp);
-  QTextCursor found = doc.find(options.strFind, from, flags);
+  QTextCursor found = FindFrom(doc, options, from, flags);
   if (found.isNull()) {
     // Round the document once, from the other end.
     QTextCursor wrap(&doc);
     wrap.movePosition(options.bUp ? QTextCursor::End : QTextCursor::Start);
-    found = doc.find(options.strFind, wrap, flags);
+    found = FindFrom(doc, options, wrap, flags);
   }
   if (found.isNull()) return false;
   edit.setTextCursor(found);
@@ -75,13 +87,13 @@ int ReplaceAllIn(QTextEdit& edit, const CFindOptions& options) {
   QTextCursor block(&doc);
   const auto flags = FlagsOf(options, false);
   int count = 0;
-  QTextCursor found = doc.find(options.strFind, 0, flags);
+  QTextCursor found = FindFrom(doc, options, QTextCursor(&doc), flags);
   if (found.isNull()) return 0;
   block.beginEditBlock();
   while (!found.isNull()) {
     found.insertText(options.strReplace);
     ++count;
-    found = doc.find(options.strFind, found.position(), flags);
+    found = FindFrom(doc, options, found, flags);
   }
   block.endEditBlock();
   return count;
@@ -145,6 +157,8 @@ CFindReplaceDlg::CFindReplaceDlg(bool bReplace, std::function<QTextEdit*()> targ
     connect(m_pReplaceAll, &QPushButton::clicked, this, &CFindReplaceDlg::OnReplaceAll);
   }
   auto* cancel = new QPushButton("Cancel");
+  // Enter searches from the text field; it never closes the dialog by accident.
+  cancel->setAutoDefault(false);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(cancel);
   buttons->addStretch();
@@ -163,6 +177,8 @@ void CFindReplaceDlg::SetOptions(const CFindOptions& options) {
   m_pWholeWord->setChecked(options.bWholeWord);
   if (m_pUp) m_pUp->setChecked(options.bUp);
   m_pFindEdit->selectAll();
+  // Typing goes to the text to find, however the dialog was opened.
+  m_pFindEdit->setFocus();
 }
 
 CFindOptions CFindReplaceDlg::GetOptions() const {

@@ -13,7 +13,8 @@ class QTextEdit;
 struct CFindOptions {
   QString strFind;
   QString strReplace;
-  bool bMatchCase = false;
+  // q and Q are different letters in Klingon.
+  bool bMatchCase = true;
   bool bWholeWord = false;
   bool bUp = false;
 };

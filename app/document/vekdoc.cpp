@@ -1,6 +1,5 @@
 #include "vekdoc.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QTextDocument>
@@ -8,6 +7,7 @@
 #include "piqadtext.h"
 #include "plaintext.h"
 #include "rtf/rtffile.h"
+#include "rtf/rtfwriter.h"
 #include "waitcursor.h"
 
 CVek99Doc::CVek99Doc(QObject* parent) : QObject(parent), m_pDocument(new QTextDocument(this)) {}
@@ -21,6 +21,7 @@ bool CVek99Doc::IsRtfPath(const QString& path) {
 void CVek99Doc::OnNewDocument(const QString& title) {
   m_pDocument->clear();
   m_bRTF = false;
+  m_textFormat = CTextFormat();
   ApplyDefaultFont();
   m_pDocument->clearUndoRedoStacks();
   m_strPathName.clear();
@@ -33,24 +34,20 @@ bool CVek99Doc::OnOpenDocument(const QString& path, QString* error) {
   CWaitCursor wait;
   const bool bRtf = IsRtfPath(path);
   // Read the whole file first, so a failure leaves the document as it was.
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (error) *error = file.errorString();
+  std::string bytes;
+  if (!rtf::ReadDocumentBytes(path, bRtf ? rtf::kMaxRtfFileSize : kMaxPlainTextFileSize, bytes,
+                              error))
     return false;
+  const QByteArrayView data(bytes.data(), qsizetype(bytes.size()));
+  if (bRtf) {
+    rtf::ReadRtf(data, *m_pDocument);
+  } else {
+    QString text;
+    CTextFormat format;
+    if (!DecodePlainText(data, text, format, error)) return false;
+    m_pDocument->setPlainText(text);
+    m_textFormat = format;
   }
-  if (file.size() > (bRtf ? rtf::kMaxRtfFileSize : kMaxPlainTextFileSize)) {
-    if (error) *error = "The file is too large.";
-    return false;
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    if (error) *error = file.errorString();
-    return false;
-  }
-  if (bRtf)
-    rtf::ReadRtf(bytes, *m_pDocument);
-  else
-    m_pDocument->setPlainText(DecodePlainText(bytes));
   m_pDocument->clearUndoRedoStacks();
   m_bRTF = bRtf;
   if (!m_bRTF) ApplyDefaultFont();
@@ -59,18 +56,31 @@ bool CVek99Doc::OnOpenDocument(const QString& path, QString* error) {
   return true;
 }
 
+QString CVek99Doc::PlainTextToSave() const {
+  return m_bPiqadAsUnicode ? TextWithUnicodePiqad(*m_pDocument) : m_pDocument->toPlainText();
+}
+
+bool CVek99Doc::CanSaveAsText() const {
+  QByteArray bytes;
+  return EncodePlainText(PlainTextToSave(), m_textFormat, bytes);
+}
+
 bool CVek99Doc::OnSaveDocument(const QString& path, QString* error) {
   CWaitCursor wait;
   const bool bRtf = IsRtfPath(path);
-  const bool bSaved = bRtf ? rtf::SaveRtfFile(path, *m_pDocument, error)
-                           : SavePlainTextFile(path,
-                                               m_bPiqadAsUnicode
-                                                   ? TextWithUnicodePiqad(*m_pDocument)
-                                                   : m_pDocument->toPlainText(),
-                                               error);
+  QByteArray bytes;
+  if (bRtf) {
+    bytes = rtf::WriteRtf(*m_pDocument);
+  } else if (!EncodePlainText(PlainTextToSave(), m_textFormat, bytes)) {
+    if (error)
+      *error = QString("%1 cannot hold every character of the document.")
+                   .arg(EncodingName(m_textFormat.encoding));
+    return false;
+  }
   // A failed save keeps the flag, so the next try still asks before dropping formatting.
-  if (bSaved) m_bRTF = bRtf;
-  return bSaved;
+  if (!rtf::SaveDocumentBytes(path, bytes, error)) return false;
+  m_bRTF = bRtf;
+  return true;
 }
 
 bool CVek99Doc::IsModified() const { return m_pDocument->isModified(); }

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include "plaintext.h"
+
 class QTextDocument;
 
 class CVek99Doc : public QObject {
@@ -23,6 +25,14 @@ class CVek99Doc : public QObject {
   // Writes RTF or plain text as the name says and, once written, takes the flag from it;
   // the path, title and modified flag are the caller's (see SetPathName).
   bool OnSaveDocument(const QString& path, QString* error = nullptr);
+
+  // How the text is stored when saved as plain text: as it was read, UTF-8
+  // for a new document.
+  const CTextFormat& GetTextFormat() const { return m_textFormat; }
+  void SetTextFormat(const CTextFormat& format) { m_textFormat = format; }
+
+  // False when the text format's encoding cannot hold every character.
+  bool CanSaveAsText() const;
 
   bool IsRtf() const { return m_bRTF; }
   // Plain text writes the runs in the pIqaD face as Unicode pIqaD (a Save As choice).
@@ -48,8 +58,12 @@ class CVek99Doc : public QObject {
 
  private:
   QTextDocument* m_pDocument;
+  // The text a plain-text save writes: pIqaD runs as Unicode pIqaD when chosen.
+  QString PlainTextToSave() const;
+
   QString m_strPathName;
   QString m_strTitle;
   bool m_bRTF = false;
   bool m_bPiqadAsUnicode = false;
+  CTextFormat m_textFormat;
 };

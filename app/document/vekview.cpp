@@ -1,16 +1,24 @@
 #include "vekview.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMimeData>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
 
+#include "klingonword.h"
 #include "messagebox.h"
 #include "morphan/piqad.h"
 #include "piqadtext.h"
@@ -33,15 +41,35 @@ SaveAsHook& SaveAsHookRef() {
 
 QString ExtensionOf(const QString& path) { return path.right(3).toLower(); }
 
+// The plain-text encoding and line ends go in two boxes under the file name.
 QString AskSaveAsPath(CSaveAsRequest& request, QWidget* parent) {
   if (SaveAsHookRef()) return SaveAsHookRef()(request);
   QFileDialog dialog(parent, "Save As");
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters(request.filters);
   dialog.setDefaultSuffix(request.strDefaultExt);
   if (!request.strFileName.isEmpty()) dialog.selectFile(request.strFileName);
+  auto* encoding = new QComboBox(&dialog);
+  encoding->setObjectName("encodingBox");
+  encoding->addItems(EncodingNames());
+  encoding->setCurrentIndex(request.textFormat.encoding);
+  auto* lineEnds = new QComboBox(&dialog);
+  lineEnds->setObjectName("lineEndBox");
+  const QStringList ends{"\n", "\r\n", "\r"};
+  lineEnds->addItems({"LF (Linux, macOS)", "CR LF (Windows)", "CR (old Mac)"});
+  lineEnds->setCurrentIndex(qMax(0, int(ends.indexOf(request.textFormat.strLineEnd))));
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+    const int row = grid->rowCount();
+    grid->addWidget(new QLabel("Text encoding:", &dialog), row, 0);
+    grid->addWidget(encoding, row, 1);
+    grid->addWidget(new QLabel("Line ends:", &dialog), row + 1, 0);
+    grid->addWidget(lineEnds, row + 1, 1);
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   request.strSelectedFilter = dialog.selectedNameFilter();
+  request.textFormat.encoding = CTextFormat::Encoding(encoding->currentIndex());
+  request.textFormat.strLineEnd = ends.value(lineEnds->currentIndex(), "\n");
   return dialog.selectedFiles().first();
 }
 
@@ -87,12 +115,7 @@ bool CVek99View::OnFileSave() {
       VekMessageBox(kLoseFormatting, MsgIcon::Question, QMessageBox::Yes | QMessageBox::No,
                     this) != QMessageBox::Yes)
     return OnFileSaveAs();
-  QString error;
-  if (!m_pDoc->OnSaveDocument(path, &error)) {
-    VekMessageBox(QString("Failed to save document.\n%1").arg(error), MsgIcon::Stop,
-                  QMessageBox::Ok, this);
-    return false;
-  }
+  if (!SaveTo(path)) return false;
   m_pDoc->SetModifiedFlag(false);
   return true;
 }
@@ -103,28 +126,61 @@ bool CVek99View::OnFileSaveAs() {
   QStringList text{"Text Files (*.txt)"};
   const QStringList rich{"RTF Files (*.rtf)"}, all{"All Files (*)"};
   if (HasPiqadRuns(*document())) text << kUnicodePiqadFilter;
-  request.filters = ExtensionOf(path) == "rtf" ? rich + text + all : text + rich + all;
+  // A formatted document is offered as RTF first.
+  const bool bRichFirst = ExtensionOf(path) == "rtf" || m_pDoc->IsRtf();
+  request.filters = bRichFirst ? rich + text + all : text + rich + all;
   request.strFileName = path;
-  if (!path.isEmpty()) request.strDefaultExt = ExtensionOf(path);
+  if (m_pDoc->IsRtf() && !path.isEmpty() && ExtensionOf(path) != "rtf") {
+    const QFileInfo info(path);
+    request.strFileName = info.dir().filePath(info.completeBaseName() + ".rtf");
+  }
+  if (!path.isEmpty())
+    request.strDefaultExt = ExtensionOf(request.strFileName);
+  else if (m_pDoc->IsRtf())
+    request.strDefaultExt = "rtf";
+  request.textFormat = m_pDoc->GetTextFormat();
   const QString chosen = AskSaveAsPath(request, this);
   if (chosen.isEmpty()) return false;
   if (ExtensionOf(chosen) != "rtf" && m_pDoc->IsRtf() &&
       VekMessageBox(kLoseFormatting, MsgIcon::Question, QMessageBox::Yes | QMessageBox::No,
                     this) != QMessageBox::Yes)
     return false;
-  return SaveAs(chosen, request.strSelectedFilter == kUnicodePiqadFilter);
+  const CTextFormat before = m_pDoc->GetTextFormat();
+  const bool bWasUnicode = m_pDoc->IsPiqadAsUnicode();
+  m_pDoc->SetTextFormat(request.textFormat);
+  m_pDoc->SetPiqadAsUnicode(request.strSelectedFilter == kUnicodePiqadFilter);
+  if (!SaveAs(chosen)) {
+    m_pDoc->SetTextFormat(before);
+    m_pDoc->SetPiqadAsUnicode(bWasUnicode);
+    return false;
+  }
+  return true;
 }
 
-bool CVek99View::SaveAs(const QString& path, bool bPiqadAsUnicode) {
-  const bool bWasUnicode = m_pDoc->IsPiqadAsUnicode();
-  m_pDoc->SetPiqadAsUnicode(bPiqadAsUnicode);
+bool CVek99View::SaveTo(const QString& path) {
+  if (ExtensionOf(path) != "rtf" && !m_pDoc->CanSaveAsText()) {
+    // Never write '?' for what the encoding lacks.
+    CTextFormat utf8 = m_pDoc->GetTextFormat();
+    const QString question =
+        QString("%1 cannot hold every character of this document.  Save it as UTF-8 instead?")
+            .arg(EncodingName(utf8.encoding));
+    if (VekMessageBox(question, MsgIcon::Question, QMessageBox::Yes | QMessageBox::No, this) !=
+        QMessageBox::Yes)
+      return false;
+    utf8.encoding = CTextFormat::Utf8;
+    m_pDoc->SetTextFormat(utf8);
+  }
   QString error;
   if (!m_pDoc->OnSaveDocument(path, &error)) {
-    m_pDoc->SetPiqadAsUnicode(bWasUnicode);
-    VekMessageBox(QString("Failed to save document.\n%1").arg(error), MsgIcon::Stop,
+    VekMessageBox(QString("Failed to save document.\n%1\n%2").arg(path, error), MsgIcon::Stop,
                   QMessageBox::Ok, this);
     return false;
   }
+  return true;
+}
+
+bool CVek99View::SaveAs(const QString& path) {
+  if (!SaveTo(path)) return false;
   m_pDoc->SetPathName(path);
   m_pDoc->SetModifiedFlag(false);
   emit documentSaved(m_pDoc->GetPathName());
@@ -331,4 +387,39 @@ void CVek99View::mousePressEvent(QMouseEvent* event) {
     }
   }
   QTextEdit::mousePressEvent(event);
+}
+
+// ---- Klingon words ----
+
+void CVek99View::mouseDoubleClickEvent(QMouseEvent* event) {
+  QTextEdit::mouseDoubleClickEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  const QTextCursor at = cursorForPosition(event->position().toPoint());
+  const QTextBlock block = at.block();
+  int start = 0, end = 0;
+  const int inBlock = at.position() - block.position();
+  // The character under the pointer: the one after the caret position, or
+  // before it at the end of a word.
+  WordAround(block.text(), inBlock, start, end);
+  if (start == end) WordAround(block.text(), inBlock - 1, start, end);
+  if (start == end) return;
+  QTextCursor word(document());
+  word.setPosition(block.position() + start);
+  word.setPosition(block.position() + end, QTextCursor::KeepAnchor);
+  setTextCursor(word);
+}
+
+void CVek99View::keyPressEvent(QKeyEvent* event) {
+  const bool bNext = event->matches(QKeySequence::MoveToNextWord);
+  const bool bPrevious = event->matches(QKeySequence::MoveToPreviousWord);
+  const bool bSelectNext = event->matches(QKeySequence::SelectNextWord);
+  const bool bSelectPrevious = event->matches(QKeySequence::SelectPreviousWord);
+  if (!(bNext || bPrevious || bSelectNext || bSelectPrevious)) {
+    QTextEdit::keyPressEvent(event);
+    return;
+  }
+  QTextCursor cursor = textCursor();
+  MoveByWord(cursor, bNext || bSelectNext, bSelectNext || bSelectPrevious);
+  setTextCursor(cursor);
+  event->accept();
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "charformat.h"
+#include "plaintext.h"
 
 class CVek99Doc;
 class QMimeData;
@@ -17,11 +18,13 @@ struct CSaveAsRequest {
   QString strFileName;
   QString strDefaultExt;  // empty for an untitled document
   QString strSelectedFilter;  // the answer: the type chosen, empty for the first
+  // How plain text is written; the dialog lets the user change it.
+  CTextFormat textFormat;
 };
 // The plain-text type that writes pIqaD as Unicode pIqaD.
 inline constexpr char kUnicodePiqadFilter[] = "Text Files, pIqaD as Unicode (*.txt)";
-// Returns the chosen path, or empty when cancelled; may set the chosen type.
-// An empty hook restores the dialog.
+// Returns the chosen path, or empty when cancelled; may set the chosen type
+// and change the request's text format. An empty hook restores the dialog.
 using SaveAsHook = std::function<QString(CSaveAsRequest&)>;
 void SetSaveAsHook(SaveAsHook hook);
 
@@ -84,6 +87,9 @@ class CVek99View : public QTextEdit {
   void closeEvent(QCloseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  // Words as Klingon has them: the apostrophe belongs to the word.
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   // A selection with pIqaD goes out as Unicode pIqaD.
   QMimeData* createMimeDataFromSelection() const override;
@@ -95,7 +101,9 @@ class CVek99View : public QTextEdit {
   void ToggleEffect(std::optional<bool> CSelFormat::*effect, const QTextCharFormat& on,
                     const QTextCharFormat& off);
   void GrowFont(int nDelta);
-  bool SaveAs(const QString& path, bool bPiqadAsUnicode = false);
+  bool SaveAs(const QString& path);
+  // Writes the document under `path`; says why when it cannot.
+  bool SaveTo(const QString& path);
   // Pasted Unicode pIqaD: as font code when the caret is in pIqaD, else as Latin.
   void PasteUnicodePiqad(const QString& text, bool bAsPiqad);
   // The range a pIqaD conversion works on; false when the user declines.

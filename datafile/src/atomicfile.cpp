@@ -220,21 +220,27 @@ ssize_t ReadFull(int fd, char* buf, size_t n) {
 
 }  // namespace detail
 
-bool ReadFileBytes(const std::string& path, std::string& out, std::string& error) {
+bool ReadFileBytes(const std::string& path, std::string& out, std::string& error,
+                   long long maxBytes) {
+  const size_t limit = static_cast<size_t>(
+      maxBytes > 0 && maxBytes < kMaxReadBytes ? maxBytes : kMaxReadBytes);
   off_t size = 0;
   const int fd = detail::OpenForReading(path, size, error);
   if (fd < 0) return false;
+  auto fail = [&](const std::string& why) {
+    error = "Unable to read " + path + ": " + why;
+    ::close(fd);
+    return false;
+  };
+  if (static_cast<size_t>(size) > limit) return fail("the file is too large");
   std::string data;
   data.reserve(static_cast<size_t>(size));
   char buf[65536];
   for (;;) {
     const ssize_t n = detail::ReadFull(fd, buf, sizeof buf);
-    const int err = errno;
-    if (n < 0 || data.size() + static_cast<size_t>(n) > static_cast<size_t>(kMaxReadBytes)) {
-      error = "Unable to read " + path + ": " + (n < 0 ? Reason(err) : "the file is too large");
-      ::close(fd);
-      return false;
-    }
+    if (n < 0) return fail(Reason(errno));
+    // The file may grow while it is read.
+    if (data.size() + static_cast<size_t>(n) > limit) return fail("the file is too large");
     data.append(buf, static_cast<size_t>(n));
     if (static_cast<size_t>(n) < sizeof buf) break;
   }

@@ -2,6 +2,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -104,6 +105,27 @@ TEST(AtomicFile, KilledSavesLeaveOldOrNewFile) {
   EXPECT_EQ(dir.Listing(), "lexicon.klx");
 }
 
+// A write that fails part of the way, as on a full disk (here the file-size
+// limit of the process): reported with the system's reason, old file kept.
+TEST(AtomicFileDeathTest, FailedWriteIsReportedAndKeepsOldFile) {
+  CScratchDir dir;
+  const std::string path = dir.File("out.txt");
+  WriteAll(path, "old");
+  EXPECT_EXIT(
+      {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit;
+        limit.rlim_cur = limit.rlim_max = 4096;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::string error;
+        const bool bSaved = SaveFileAtomically(path, std::string(100000, 'n'), error);
+        _exit(!bSaved && error == "Unable to write " + path + ": File too large" ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EQ(ReadAll(path), "old");
+  EXPECT_EQ(dir.Listing(), "out.txt");
+}
+
 TEST(AtomicFile, KeepsPermissionsAndWritesThroughLinks) {
   CScratchDir dir;
   const std::string path = dir.File("private.txt");
@@ -138,5 +160,10 @@ TEST(ReadFileBytes, ReadsRegularFilesOnly) {
   ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0600), 0);
   EXPECT_FALSE(ReadFileBytes(dir.File("pipe"), out, error));
   EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+  // A caller's own limit, below the library's.
+  EXPECT_TRUE(ReadFileBytes(dir.File("data"), out, error, 200000)) << error;
+  out = "unchanged";
+  EXPECT_FALSE(ReadFileBytes(dir.File("data"), out, error, 199999));
+  EXPECT_NE(error.find("too large"), std::string::npos) << error;
   EXPECT_EQ(out, "unchanged");
 }

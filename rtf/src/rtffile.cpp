@@ -1,49 +1,39 @@
 #include "rtf/rtffile.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QTextDocument>
+#include <string>
 
+#include "datafile/atomicfile.h"
 #include "rtf/rtfwriter.h"
 
 namespace rtf {
 
+bool ReadDocumentBytes(const QString& path, qint64 maxBytes, std::string& bytes, QString* error) {
+  std::string why;
+  if (datafile::ReadFileBytes(path.toStdString(), bytes, why, maxBytes)) return true;
+  if (error) *error = QString::fromStdString(why);
+  return false;
+}
+
+bool SaveDocumentBytes(const QString& path, const QByteArray& bytes, QString* error) {
+  std::string why;
+  if (datafile::SaveFileAtomically(path.toStdString(),
+                                   std::string_view(bytes.constData(), size_t(bytes.size())), why))
+    return true;
+  if (error) *error = QString::fromStdString(why);
+  return false;
+}
+
 bool LoadRtfFile(const QString& path, QTextDocument& doc, QString* error, ReadResult* result) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (error) *error = file.errorString();
-    return false;
-  }
-  if (file.size() > kMaxRtfFileSize) {
-    if (error) *error = QStringLiteral("The file is too large to open.");
-    return false;
-  }
-  const QByteArray data = file.read(kMaxRtfFileSize + 1);
-  if (data.size() > kMaxRtfFileSize) {  // grew while we looked, or not a regular file
-    if (error) *error = QStringLiteral("The file is too large to open.");
-    return false;
-  }
-  if (file.error() != QFileDevice::NoError) {
-    if (error) *error = file.errorString();
-    return false;
-  }
-  const ReadResult r = ReadRtf(data, doc);
+  std::string bytes;
+  if (!ReadDocumentBytes(path, kMaxRtfFileSize, bytes, error)) return false;
+  const ReadResult r = ReadRtf(QByteArrayView(bytes.data(), qsizetype(bytes.size())), doc);
   if (result) *result = r;
   return true;
 }
 
 bool SaveRtfFile(const QString& path, const QTextDocument& doc, QString* error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    if (error) *error = file.errorString();
-    return false;
-  }
-  const QByteArray data = WriteRtf(doc);
-  if (file.write(data) != data.size() || !file.commit()) {
-    if (error) *error = file.errorString();
-    return false;
-  }
-  return true;
+  return SaveDocumentBytes(path, WriteRtf(doc), error);
 }
 
 }  // namespace rtf

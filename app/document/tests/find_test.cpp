@@ -15,7 +15,7 @@ CFindOptions Find(const QString& text, const QString& replace = QString()) {
 TEST(FindTest, CaseWholeWordsAndDirection) {
   auto view = MakeView("Qapla' qapla' Qaplaz qapla'");
   const QList<QStringList> rows = FixtureRows(VEK_DOC_FIXTURES "/find.txt");
-  ASSERT_EQ(rows.size(), 9);
+  ASSERT_EQ(rows.size(), 10);
   for (const QStringList& r : rows) {
     CFindOptions options = Find(r.value(0));
     options.bMatchCase = r.value(1) == "case";

@@ -74,3 +74,44 @@ TEST(ViewTest, PlainDocumentsTakePastedTextWithoutFormatting) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ViewTest, ApostropheIsALetterForDoubleClickAndWordKeys) {
+  auto view = MakeView("nuqneH Dajatlh'a' jIH.\nQapla'");
+  view->resize(500, 200);
+  view->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+  for (int pos : {9, 15, 16}) {  // inside, on an apostrophe, on the last one
+    QTextCursor at(view->document());
+    at.setPosition(pos);
+    const QPoint point = view->cursorRect(at).center() + QPoint(2, 0);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, point);
+    EXPECT_EQ(view->textCursor().selectedText(), "Dajatlh'a'") << pos;
+  }
+
+  struct Key {
+    Qt::KeyboardModifiers modifiers;
+    Qt::Key key;
+    int from;
+    int expected;  // position after the key
+    int anchor;    // where the selection starts, or -1 for none
+  };
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+  const Qt::KeyboardModifiers shift = Qt::ControlModifier | Qt::ShiftModifier;
+  for (const Key& k : {Key{ctrl, Qt::Key_Right, 0, 7, -1}, Key{ctrl, Qt::Key_Right, 7, 18, -1},
+                       Key{ctrl, Qt::Key_Right, 18, 21, -1}, Key{ctrl, Qt::Key_Right, 22, 23, -1},
+                       Key{ctrl, Qt::Key_Left, 18, 7, -1}, Key{ctrl, Qt::Key_Left, 12, 7, -1},
+                       Key{ctrl, Qt::Key_Left, 29, 23, -1}, Key{ctrl, Qt::Key_Left, 23, 21, -1},
+                       Key{shift, Qt::Key_Right, 7, 18, 7}, Key{shift, Qt::Key_Left, 17, 7, 17}}) {
+    QTextCursor at(view->document());
+    at.setPosition(k.from);
+    view->setTextCursor(at);
+    QTest::keyClick(view.get(), k.key, k.modifiers);
+    EXPECT_EQ(view->textCursor().position(), k.expected) << k.from << " " << k.key;
+    EXPECT_EQ(view->textCursor().anchor(), k.anchor < 0 ? k.expected : k.anchor) << k.from;
+  }
+  EXPECT_EQ(view->toPlainText(), "nuqneH Dajatlh'a' jIH.\nQapla'");
+}
+
+}  // namespace

@@ -11,9 +11,12 @@ namespace datafile {
 // with a message in `error`, and whatever was at `path` is left as it was.
 bool SaveFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
 
-// Reads a whole regular file into `out`. Folders, devices and pipes are
-// refused rather than read (a pipe could block forever).
-bool ReadFileBytes(const std::string& path, std::string& out, std::string& error);
+// Reads a whole regular file into `out`, taking only the memory the file
+// needs. Folders, devices and pipes are refused rather than read (a pipe
+// could block forever), and so is a file above `maxBytes` (0: the library's
+// own limit of 1 GiB).
+bool ReadFileBytes(const std::string& path, std::string& out, std::string& error,
+                   long long maxBytes = 0);
 
 // A save in pieces: Open, any number of Write calls, then Commit. Destroying
 // the object before Commit removes the temporary file and keeps the old one.
