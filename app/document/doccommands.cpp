@@ -127,6 +127,19 @@ CVek99View* CDocCommands::OpenDocumentFile(const QString& path) {
   return view;
 }
 
+bool CDocCommands::SaveAllModified() {
+  QList<CVek99View*> discarded;
+  for (QMdiSubWindow* window : m_frame.MdiArea()->subWindowList()) {
+    auto* view = qobject_cast<CVek99View*>(window->widget());
+    if (!view || !view->GetDocument()->IsModified()) continue;
+    m_frame.MdiArea()->setActiveSubWindow(window);
+    if (!view->SaveModified()) return false;
+    if (view->GetDocument()->IsModified()) discarded << view;  // answered No
+  }
+  for (CVek99View* view : discarded) view->GetDocument()->SetModifiedFlag(false);
+  return true;
+}
+
 QStringList CDocCommands::OpenFilters() const {
   // Both kinds of document show at first; each type's own filter follows.
   QStringList filters{"Documents (*.rtf *.txt)"};

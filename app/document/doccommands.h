@@ -33,6 +33,10 @@ class CDocCommands : public QObject {
   // Shows why when it cannot be read; nullptr then.
   CVek99View* OpenDocumentFile(const QString& path);
   void OnFileOpen();
+  // Asks about every modified document in turn (Yes saves). False when the
+  // user cancels or a save fails: then every document stays open and those
+  // answered No keep their changes. True: all may close without asking again.
+  bool SaveAllModified();
   // The Open dialog's filters, the one for every document first.
   QStringList OpenFilters() const;
 

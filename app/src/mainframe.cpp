@@ -402,8 +402,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   // Placement and personal dictionary are kept even if the close is cancelled.
   StorePlacement();
   m_app.SavePersonalDictionary();
-  // One by one: Cancel at any document's question stops the whole exit
-  // (closing them all at once would only skip to the next document).
+  // Every document is asked about first; Cancel at any question stops the
+  // exit with all of them still open.
+  if (!m_pDocCommands->SaveAllModified()) {
+    event->ignore();
+    return;
+  }
   for (QMdiSubWindow* window : m_pMdiArea->subWindowList()) {
     if (!window->close()) {
       event->ignore();

@@ -91,14 +91,27 @@ TEST_F(FrameDocTest, CancelAtTheSaveQuestionStopsTheExit) {
   }
   const QStringList all = Titles();
   ASSERT_EQ(all.size(), 3);
-  // No for the first, Cancel for the second: the third is not asked.
-  CMessageLog answers({QMessageBox::No, QMessageBox::Cancel});
-  EXPECT_FALSE(m_frame->close());
-  EXPECT_EQ(answers.Texts().size(), 2);
-  EXPECT_EQ(Titles(), all.mid(1));
+  auto modified = [this] {
+    int n = 0;
+    for (QMdiSubWindow* w : m_frame->MdiArea()->subWindowList())
+      n += qobject_cast<CVek99View*>(w->widget())->GetDocument()->IsModified();
+    return n;
+  };
+  // No for the first, Cancel for the second: the third is not asked, and all
+  // three stay open with their changes.
+  {
+    CMessageLog answers({QMessageBox::No, QMessageBox::Cancel});
+    EXPECT_FALSE(m_frame->close());
+    EXPECT_EQ(answers.Texts().size(), 2);
+  }
+  EXPECT_EQ(Titles(), all);
+  EXPECT_EQ(modified(), 3);
   EXPECT_TRUE(m_frame->isVisible());
-  for (QMdiSubWindow* w : m_frame->MdiArea()->subWindowList())
-    qobject_cast<CVek99View*>(w->widget())->GetDocument()->SetModifiedFlag(false);
+  // No to each: asked once per document, then all close.
+  CMessageLog answers({QMessageBox::No, QMessageBox::No, QMessageBox::No});
+  EXPECT_TRUE(m_frame->close());
+  EXPECT_EQ(answers.Texts().size(), 3);
+  EXPECT_TRUE(Titles().isEmpty());
 }
 
 TEST_F(FrameDocTest, FindOpensReadyToTypeAndMatchesCase) {
