@@ -139,6 +139,31 @@ TEST_F(PiqadUnicodeTest, SaveAsTextCanWritePiqadAsUnicode) {
   EXPECT_TRUE(view->OnFileSaveAs());
   EXPECT_EQ(ReadFile(Path("code.txt")), "XIFAN HOL.!");
 
+  // Windows-1252 has no pIqaD letters: the save asks to use UTF-8 rather than
+  // write question marks, and writes nothing when the user declines.
+  filter = kUnicodePiqadFilter;
+  answer = Path("cp.txt");
+  SetSaveAsHook([&](CSaveAsRequest& request) {
+    offered.push_back(request.filters);
+    request.strSelectedFilter = filter;
+    request.textFormat.encoding = CTextFormat::Windows1252;
+    return answer;
+  });
+  {
+    CMessageLog declined({QMessageBox::No});
+    EXPECT_FALSE(view->OnFileSaveAs());
+    ASSERT_EQ(declined.m_messages.size(), 1u);
+    EXPECT_TRUE(declined.Texts().at(0).startsWith("Windows-1252 cannot hold"))
+        << declined.Texts().at(0).toStdString();
+  }
+  EXPECT_FALSE(QFile::exists(Path("cp.txt")));
+  EXPECT_EQ(view->GetDocument()->GetPathName(), Path("code.txt"));
+  {
+    CMessageLog yes({QMessageBox::Yes});
+    EXPECT_TRUE(view->OnFileSaveAs());
+  }
+  EXPECT_EQ(ReadFile(Path("cp.txt")), (kTlhInganHol + ".!").toUtf8());
+
   // A document without pIqaD is not offered the choice.
   auto latin = MakeView("nuqneH");
   answer.clear();
