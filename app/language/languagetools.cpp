@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "analyzedoc.h"
+#include "canon/canonsearchdlg.h"
 #include "doccommands.h"
 #include "mainframe.h"
 #include "spellcheckdlg.h"
@@ -31,6 +32,9 @@ CLanguageTools::CLanguageTools(CMainFrame& frame, CVek99App& app)
   connect(translate, &QAction::triggered, this, &CLanguageTools::OnTranslate);
   translate->setEnabled(true);
 
+  CTranslateDlg::SetCanonSearch([&app](QWidget* parent, const QString& word) {
+    FindInCanon(parent, app.m_canonDB, word);
+  });
   CVek99View::SetQuickLookup([dlg = m_pTranslateDlg](const QString& text) {
     QStringList lines;
     dlg->TranslateToLines(text, lines);
@@ -38,7 +42,10 @@ CLanguageTools::CLanguageTools(CMainFrame& frame, CVek99App& app)
   });
 }
 
-CLanguageTools::~CLanguageTools() { CVek99View::SetQuickLookup({}); }
+CLanguageTools::~CLanguageTools() {
+  CVek99View::SetQuickLookup({});
+  CTranslateDlg::SetCanonSearch({});
+}
 
 CSpellCheckDlg* CLanguageTools::SpellCheckerOf(const CVek99View* view) {
   return view ? view->findChild<CSpellCheckDlg*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;

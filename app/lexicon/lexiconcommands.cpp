@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "affixsheet.h"
+#include "canon/canonsearchdlg.h"
 #include "flashcardsdlg.h"
 #include "lexiconeditordlg.h"
 #include "mainframe.h"
@@ -18,6 +19,9 @@ void ConnectLexiconCommands(CMainFrame& frame, CVek99App& app) {
 
   auto* search = new CSearchLexiconDlg(&frame);
   search->m_pLexicon = &app.m_lexicon;
+  search->m_findInCanon = [search, &app](const QString& word) {
+    FindInCanon(search, app.m_canonDB, word);
+  };
   search->Create();
   on("ID_LANGUAGE_SEARCHLEXICON", [search] {
     search->OnClearList();

@@ -1,6 +1,11 @@
 // Analyze Document: the report's lines for the ways a text can be cut, and
 // the commands of the main window that start the language tools from a view.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
 #include "analyzedoc.h"
+#include "canon/canonsearchdlg.h"
 #include "doccommands.h"
 #include "doctestutil.h"
 #include "langtestutil.h"
@@ -94,4 +99,31 @@ TEST_F(LanguageFrameTest, ViewCommandsStartTheTools) {
   EXPECT_TRUE(speller->IsIdle());
   EXPECT_TRUE(Command("ID_LANGUAGE_TRANSLATE")->isEnabled());
   view->GetDocument()->SetModifiedFlag(false);
+}
+
+// The translate window's Find in Canon searches the program's canon for the
+// selected row's word and comes back to the front afterwards.
+TEST_F(LanguageFrameTest, TranslateFindsTheSelectedWordInTheCanon) {
+  Start();
+  m_app.m_canonDB.Add({"jIyajbe'.", "I don't understand.", "Test Book p.1"});
+  m_app.m_canonDB.Add({"tlhIngan maH!", "We are Klingons!", "Test Book p.2"});
+  CTranslateDlg* translate = Tools()->TranslateDlg();
+  translate->TranslateText("tlhIngan yaj");
+  ASSERT_EQ(translate->m_listResults->topLevelItemCount(), 2);
+  QTreeWidgetItem* yaj = translate->m_listResults->findItems("yaj", Qt::MatchExactly, 1).value(0);
+  ASSERT_NE(yaj, nullptr);
+  translate->m_listResults->setCurrentItem(yaj);
+  QString word;
+  int rows = -1;
+  QTimer::singleShot(0, [&] {
+    auto* canon = qobject_cast<CCanonSearch*>(QApplication::activeModalWidget());
+    if (!canon) return;
+    word = canon->findChild<QLineEdit*>("word")->text();
+    rows = canon->GetResultCount();
+    canon->reject();
+  });
+  translate->findChild<QPushButton*>("findInCanon")->click();
+  EXPECT_EQ(word, "yaj");
+  EXPECT_EQ(rows, 1);
+  EXPECT_TRUE(translate->isVisible());
 }

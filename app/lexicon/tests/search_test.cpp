@@ -1,3 +1,6 @@
+#include <QLineEdit>
+
+#include "canon/canonsearchdlg.h"
 #include "lexicontestenv.h"
 #include "searchlexicondlg.h"
 #include "wordinfodlg.h"
@@ -60,6 +63,43 @@ TEST_F(SearchTest, RowsAddUpUntilClearedAndTheCommandClears) {
   Command("ID_LANGUAGE_SEARCHLEXICON")->trigger();
   EXPECT_TRUE(m_dlg->isVisible());
   EXPECT_EQ(m_dlg->m_listResults->topLevelItemCount(), 0);
+}
+
+// Find in Canon searches the program's canon for the first selected row's
+// word, or opens the canon search empty when no row is selected.
+TEST_F(SearchTest, FindInCanonSearchesTheCanonForTheFirstSelectedWord) {
+  m_app.m_canonDB.Add({"Suv vIneH.", "I want to fight.", "Test Book p.1"});
+  m_app.m_canonDB.Add({"Suvwi' jIH.", "I am a warrior.", "Test Book p.2"});
+  m_app.m_canonDB.Add({"yIghoS!", "Go away!", "Test Book p.3"});
+  struct Seen {
+    QString word;
+    int rows = -1;
+  };
+  auto findInCanon = [this] {
+    Seen seen;
+    OnNextModal([&](QWidget* w) {
+      if (auto* canon = ModalAs<CCanonSearch>(w)) {
+        seen.word = canon->findChild<QLineEdit*>("word")->text();
+        seen.rows = canon->GetResultCount();
+        canon->reject();
+      }
+    });
+    m_dlg->m_btnCanon->click();
+    return seen;
+  };
+  Search("any type", "fight", "definition", "contains");
+  QTreeWidget* list = m_dlg->m_listResults;
+  list->topLevelItem(2)->setSelected(true);
+  list->topLevelItem(1)->setSelected(true);
+  Seen seen = findInCanon();
+  EXPECT_EQ(seen.word, "Suv");
+  EXPECT_EQ(seen.rows, 2);  // inside words too: Suvwi' 
+
+  list->clearSelection();
+  seen = findInCanon();
+  EXPECT_EQ(seen.word, "");
+  EXPECT_EQ(seen.rows, 0);
+  EXPECT_TRUE(m_dlg->isVisible());
 }
 
 TEST_F(SearchTest, HidingKeepsTheSelectedKeysAndInfoShowsTheFirst) {
