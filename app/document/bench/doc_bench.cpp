@@ -1,5 +1,4 @@
 // Opening (argument 0) and saving (1) a 1 MB RTF document the way the program does.
-#include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -41,11 +40,3 @@ void BM_Rtf1MB(benchmark::State& state) {
 
 BENCHMARK(BM_Rtf1MB)->ArgName("save")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
     ->Repetitions(5)->ReportAggregatesOnly();
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-}

@@ -39,6 +39,40 @@ TEST(AnalysisReport, LinesPerPiece) {
   EXPECT_TRUE(AnalysisReport("yaj,", lex).startsWith(QString("V: yaj: ") + kYaj + " ("));
 }
 
+// The command fills the report view in batches while another thread analyses:
+// the result must be the report text exactly, in the given format, replacing
+// what the view held, with nothing to undo.
+TEST(AnalysisReport, FilledViewHoldsTheReportInItsFormat) {
+  CKLex lex = SmallLexicon();
+  QString text;
+  const char* words[] = {"tlhIngan", "yaj", "Duj,", "xyzzy", "", "ej"};
+  for (int i = 0; i < 5000; ++i) {
+    text += words[i % 6];
+    text += i % 7 == 6 ? "\n" : " ";
+  }
+  auto view = MakeView("old text");
+  view->textCursor().insertText(" typed");
+  ASSERT_TRUE(view->document()->isUndoAvailable());
+  QTextCharFormat format;
+  format.setFontFamilies({"Courier New"});
+  format.setFontPointSize(13);
+  FillAnalysisReport(text, lex, *view->document(), format);
+
+  const QString expected = AnalysisReport(text, lex);
+  ASSERT_EQ(view->toPlainText(), expected);
+  EXPECT_FALSE(view->document()->isUndoAvailable());
+  for (int pos : {1, int(expected.size()) / 2, int(expected.size()) - 2}) {
+    EXPECT_EQ(FaceAt(*view, pos), "Courier New") << pos;
+    EXPECT_EQ(FormatAt(*view, pos).fontPointSize(), 13) << pos;
+  }
+  // Edits after it are undoable as usual.
+  view->textCursor().insertText("x");
+  EXPECT_TRUE(view->document()->isUndoAvailable());
+
+  FillAnalysisReport("", lex, *view->document(), format);
+  EXPECT_EQ(view->toPlainText(), "\n");
+}
+
 namespace {
 
 class LanguageFrameTest : public AppTest {

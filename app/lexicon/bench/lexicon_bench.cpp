@@ -1,7 +1,6 @@
 // The lexicon tools on the shipped lexicon (build/bin/lexicon.klx, or the file
 // named by VEK_BENCH_LEXICON): "*" with "any type" in the search window,
 // opening the lexicon editor, and saving the lexicon after one edit.
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,11 +73,3 @@ void BM_SaveAfterEdit(benchmark::State& state) {
 BENCHMARK(BM_SearchEverything)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenEditor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAfterEdit)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-}
