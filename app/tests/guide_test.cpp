@@ -47,8 +47,12 @@ TEST(GuideTest, EveryMenuCommandAndKeyIsDescribed) {
   LoadGuide(doc);
   const QString text = doc.toPlainText();
   auto check = [&text](const CCommand& c, bool bCaption) {
-    if (bCaption) EXPECT_TRUE(text.contains(Caption(c.pszText))) << c.pszText;
-    if (c.pszKeys) EXPECT_TRUE(text.contains(QString::fromLatin1(c.pszKeys))) << c.pszKeys;
+    if (bCaption) {
+      EXPECT_TRUE(text.contains(Caption(c.pszText))) << c.pszText;
+    }
+    if (c.pszKeys) {
+      EXPECT_TRUE(text.contains(QString::fromLatin1(c.pszKeys))) << c.pszKeys;
+    }
   };
   for (const CMenuDef& menu : MenuTable()) {
     EXPECT_TRUE(text.contains(Caption(menu.pszTitle))) << menu.pszTitle;

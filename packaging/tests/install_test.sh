@@ -11,11 +11,11 @@ fails=0
 check() { if [ "$2" != "$3" ]; then echo "FAIL $1: got [$2] want [$3]"; fails=$((fails + 1)); fi; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL install"; exit 1; }
-for f in bin/vek bin/vek-analyze bin/vek-lexicon share/vekmor/lexicon.klx share/vekmor/vek.html \
+for f in bin/vek bin/vek-analyze bin/vek-lexicon bin/vek-canon share/vekmor/lexicon.klx share/vekmor/vek.html \
          share/vekmor/robot-rules.txt share/vekmor/NOTICE share/vekmor/LICENSE-klingon-assistant-data.txt \
          share/applications/vekmor.desktop share/metainfo/org.vekmor.vekmor.metainfo.xml \
          share/icons/hicolor/scalable/apps/vekmor.svg share/icons/hicolor/48x48/apps/vekmor.png \
-         share/man/man1/vek-analyze.1 share/man/man1/vek-lexicon.1; do
+         share/man/man1/vek-analyze.1 share/man/man1/vek-lexicon.1 share/man/man1/vek-canon.1; do
   [ -f "$prefix/$f" ] || { echo "FAIL missing $f"; fails=$((fails + 1)); }
 done
 # Nothing of the build's own (test scratch, libraries) among the data.

@@ -9,11 +9,12 @@
 
 namespace {
 
+constexpr char kUsage[] =
+    "usage: vek-canon import DATAFOLDER canon.klx   sentences of the dictionary data, with sources\n"
+    "       vek-canon list canon.klx                one line per sentence: Klingon, English, source\n";
+
 int Usage() {
-  std::fputs(
-      "usage: vek-canon import DATAFOLDER canon.klx   sentences of the dictionary data, with sources\n"
-      "       vek-canon list canon.klx                one line per sentence: Klingon, English, source\n",
-      stderr);
+  std::fputs(kUsage, stderr);
   return 2;
 }
 
@@ -29,6 +30,10 @@ QByteArray Field(const std::string& s) {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const QStringList args = app.arguments().mid(1);
+  if (args == QStringList{"--help"}) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
   if (args.size() == 3 && args[0] == "import") {
     CEntryDB db;
     QString error;
