@@ -77,7 +77,10 @@ bool HasPiqadRuns(const QTextDocument& doc) {
   return bPiqad;
 }
 
-QString TextWithUnicodePiqad(const QTextDocument& doc, int start, int end, bool* pHadPiqad) {
+namespace {
+
+QString TextWithPiqadAs(const QTextDocument& doc, int start, int end,
+                        std::string (*convert)(std::string_view), bool* pHadPiqad) {
   if (pHadPiqad) *pHadPiqad = false;
   QString out;
   ForEachRun(doc, start, end, [&](const QString& text, bool bPiqad) {
@@ -85,11 +88,24 @@ QString TextWithUnicodePiqad(const QTextDocument& doc, int start, int end, bool*
       out += text;
       return;
     }
-    out += Convert(text, &morphan::FontCodeToUnicodePiqad);
+    out += Convert(text, convert);
     if (pHadPiqad) *pHadPiqad = true;
   });
   out.replace(QChar::LineSeparator, '\n');
   return out;
+}
+
+}  // namespace
+
+QString TextWithUnicodePiqad(const QTextDocument& doc, int start, int end, bool* pHadPiqad) {
+  return TextWithPiqadAs(doc, start, end, &morphan::FontCodeToUnicodePiqad, pHadPiqad);
+}
+
+QString TextWithLatinPiqad(const QTextDocument& doc) {
+  if (!HasPiqadRuns(doc)) return doc.toPlainText();
+  QString text = TextWithPiqadAs(doc, 0, -1, &morphan::ToLatin, nullptr);
+  text.replace(QChar::Nbsp, ' ');  // as toPlainText has it
+  return text;
 }
 
 QMimeData* PiqadMimeData(const QTextCursor& cursor) {

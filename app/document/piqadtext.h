@@ -23,6 +23,10 @@ QString RegisterPiqadFont(const QString& dataDir);
 QString TextWithUnicodePiqad(const QTextDocument& doc, int start = 0, int end = -1,
                              bool* pHadPiqad = nullptr);
 
+// The plain text of `doc` with every run in the pIqaD face read back as
+// Latin letters: what the analyser reads.
+QString TextWithLatinPiqad(const QTextDocument& doc);
+
 // What a copy of `cursor`'s selection puts on the clipboard when the
 // selection holds pIqaD: the rich text for our own views and the pIqaD as
 // Unicode for everyone else. Null when the selection holds no pIqaD.

@@ -11,6 +11,7 @@
 #include "mainframe.h"
 #include "morphan/klingonparser.h"
 #include "morphan/report.h"
+#include "piqadtext.h"
 #include "vekapp.h"
 #include "vekdoc.h"
 #include "vekview.h"
@@ -112,8 +113,8 @@ void OnAnalyzeDocument(CVek99View& view, CMainFrame& frame, CKLex& lexicon) {
     frame.SetMessageText("Ready");
     return;
   }
-  // The editor's paragraph ends come out of toPlainText as line feeds.
-  FillAnalysisReport(view.toPlainText(), lexicon, *reportView->document(),
+  // Paragraph ends come out as line feeds, pIqaD as the Latin letters it stands for.
+  FillAnalysisReport(TextWithLatinPiqad(*view.document()), lexicon, *reportView->document(),
                      reportView->currentCharFormat());
   reportView->GetDocument()->SetModifiedFlag(true);
   frame.SetMessageText("Ready");

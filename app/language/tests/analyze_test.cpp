@@ -135,6 +135,21 @@ TEST_F(LanguageFrameTest, ViewCommandsStartTheTools) {
   view->GetDocument()->SetModifiedFlag(false);
 }
 
+// A passage in pIqaD is analysed as the Latin words it spells.
+TEST_F(LanguageFrameTest, AnalyzeDocumentReadsPiqadAsLatin) {
+  Start();
+  CVek99View* view = NewDocument("xyzzy tlhIngan yaj\nyaj");
+  Select(*view, 6, 18);
+  view->ConvertSelectionToPiqad();
+  ASSERT_NE(view->toPlainText(), "xyzzy tlhIngan yaj\nyaj");
+  Command("ID_FILE_ANALYZE")->trigger();
+  CVek99View* report = m_frame->DocCommands()->ActiveView();
+  ASSERT_NE(report, view);
+  EXPECT_EQ(report->toPlainText(), QString("X: xyzzy: *** not found ***\nN: tlhIngan: Klingon\nV: yaj: ") +
+                                       kYaj + "\nV: yaj: " + kYaj + "\n");
+  for (CVek99View* v : {view, report}) v->GetDocument()->SetModifiedFlag(false);
+}
+
 // The translate window's Find in Canon searches the program's canon for the
 // selected row's word and comes back to the front afterwards.
 TEST_F(LanguageFrameTest, TranslateFindsTheSelectedWordInTheCanon) {
