@@ -1,6 +1,9 @@
 #include "vekview.h"
 
+#include <utility>
+
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -378,15 +381,27 @@ void CVek99View::focusInEvent(QFocusEvent* event) {
 }
 
 void CVek99View::mousePressEvent(QMouseEvent* event) {
+  m_bLookupShown = false;
   if (event->button() == Qt::RightButton && LookupRef()) {
     const QString text = GetSelectedLatinText();
     if (!text.isEmpty()) {
       QString shown;
       for (const QString& line : LookupRef()(text)) shown += line + "\n";
-      if (!shown.isEmpty()) VekMessageBox(shown, MsgIcon::None, QMessageBox::Ok, this);
+      if (!shown.isEmpty()) {
+        VekMessageBox(shown, MsgIcon::None, QMessageBox::Ok, this);
+        m_bLookupShown = true;
+      }
     }
   }
   QTextEdit::mousePressEvent(event);
+}
+
+void CVek99View::contextMenuEvent(QContextMenuEvent* event) {
+  if (std::exchange(m_bLookupShown, false) && event->reason() == QContextMenuEvent::Mouse) {
+    event->accept();
+    return;
+  }
+  QTextEdit::contextMenuEvent(event);
 }
 
 // ---- Klingon words ----

@@ -87,6 +87,8 @@ class CVek99View : public QTextEdit {
   void closeEvent(QCloseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  // No edit menu after a right click that showed the quick lookup.
+  void contextMenuEvent(QContextMenuEvent* event) override;
   // Words as Klingon has them: the apostrophe belongs to the word.
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -114,4 +116,5 @@ class CVek99View : public QTextEdit {
 
   CVek99Doc* m_pDoc;
   QString m_strPreviousFace;
+  bool m_bLookupShown = false;  // by the right click being handled
 };

@@ -1,5 +1,6 @@
 // Analyze Document: the report's lines for the ways a text can be cut, and
 // the commands of the main window that start the language tools from a view.
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -132,6 +133,40 @@ TEST_F(LanguageFrameTest, ViewCommandsStartTheTools) {
   emit view->focusGained();
   EXPECT_TRUE(speller->IsIdle());
   EXPECT_TRUE(Command("ID_LANGUAGE_TRANSLATE")->isEnabled());
+  view->GetDocument()->SetModifiedFlag(false);
+}
+
+// A right click on a selection shows the quick lookup and no edit menu after
+// it; without a selection the edit menu comes as usual.
+TEST_F(LanguageFrameTest, RightClickLookupIsNotFollowedByTheEditMenu) {
+  Start();
+  CVek99View* view = NewDocument("tlhIngan yaj");
+  int menus = 0;
+  auto rightClick = [&] {
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+      if (QWidget* popup = QApplication::activePopupWidget()) {
+        ++menus;
+        popup->close();
+      }
+    });
+    closer.start(10);
+    // The press, then the menu request the window system sends after it.
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              view->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(view->viewport(), &request);
+    QTest::qWait(20);
+  };
+  Select(*view, 0, 8);
+  rightClick();
+  ASSERT_EQ(m_log.m_messages.size(), 1u);
+  EXPECT_EQ(m_log.m_messages[0].strText, "tlhIngan: N: Klingon\n");
+  EXPECT_EQ(menus, 0);
+  Select(*view, 0, 0);
+  rightClick();
+  EXPECT_EQ(m_log.m_messages.size(), 1u);
+  EXPECT_EQ(menus, 1);
   view->GetDocument()->SetModifiedFlag(false);
 }
 
