@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
+#include <string_view>
 
 #include "morphan/parsednoun.h"
 #include "morphan/parsednum.h"
@@ -50,9 +51,22 @@ int CKlingonParser::IsValidChar(char c) {
 }
 
 void CKlingonParser::AdjustCase(std::string& word) {
+  // Word processors curl the apostrophe; it is still the letter '.
+  static constexpr std::string_view kApostrophes[] = {"\u2019", "\u2018", "\u02BC"};
   std::string s;
   s.reserve(word.size() + 2);
-  for (char c : word) {
+  for (size_t i = 0; i < word.size(); ++i) {
+    const char c = word[i];
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      const std::string_view rest = std::string_view(word).substr(i);
+      for (std::string_view apostrophe : kApostrophes)
+        if (rest.starts_with(apostrophe)) {
+          s += '\'';
+          i += apostrophe.size() - 1;
+          break;
+        }
+      continue;
+    }
     if (!IsValidChar(c)) continue;
     switch (c) {
       case 'A': case 'B': case 'C': case 'E': case 'G': case 'J': case 'L': case 'M':

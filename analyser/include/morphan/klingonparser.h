@@ -42,7 +42,8 @@ class CKlingonParser {
 
  protected:
   // Drops characters that are not Klingon letters, maps case so that q/Q and
-  // h/H stay apart, spells "th"/"thl" as "tlh" and adds a leading apostrophe.
+  // h/H stay apart, reads curly apostrophes as the apostrophe, spells
+  // "th"/"thl" as "tlh" and adds a leading apostrophe.
   static void AdjustCase(std::string& word);
   static int IsValidChar(char c);
 
