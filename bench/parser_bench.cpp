@@ -48,9 +48,7 @@ const CKLex& Lexicon(int64_t times) {
 
 std::vector<std::string> RealWords() {
   std::vector<std::string> words;
-  std::istringstream lines(ReadFile(VEK_SENTENCES_TXT));
-  for (std::string line; std::getline(lines, line);) {
-    if (line.empty() || line[0] == '#') continue;
+  for (const std::string& line : bench::ReadSentenceLines(VEK_SENTENCES_TXT)) {
     std::istringstream in(line);
     for (std::string w; in >> w;) words.push_back(w);
   }

@@ -1,6 +1,7 @@
 #include "synthetic_lexicon.h"
 
 #include <cstdio>
+#include <fstream>
 #include <random>
 #include <set>
 
@@ -97,6 +98,14 @@ std::string MakeDocument(const CKLex& lex, int words, unsigned seed) {
     doc += n % 12 == 0 ? ".\n" : n % 7 == 0 ? ", " : " ";
   }
   return doc;
+}
+
+std::vector<std::string> ReadSentenceLines(const char* path) {
+  std::ifstream in(path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty() && line[0] != '#') lines.push_back(line);
+  return lines;
 }
 
 }  // namespace bench

@@ -21,6 +21,10 @@ std::vector<std::string> MakeText(const CKLex& lex, int words, unsigned seed = 1
 // it cannot be read.
 CKLex ReadLexiconTsvFile(const char* path);
 
+// The lines of the example sentences file, blank and comment lines left out;
+// empty when it cannot be read.
+std::vector<std::string> ReadSentenceLines(const char* path);
+
 // `words` words of MakeText as a document: spaces between them, a comma or a
 // full stop now and then, a paragraph every twelve words.
 std::string MakeDocument(const CKLex& lex, int words, unsigned seed = 11);

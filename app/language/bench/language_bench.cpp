@@ -5,7 +5,6 @@
 // repeated (real text, few distinct words).
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "analyzedoc.h"
@@ -25,10 +24,7 @@ const CKLex& Lexicon() {
 
 // The example sentences, comment lines left out, repeated to kWords words.
 std::string SentencesDocument() {
-  std::ifstream in(VEK_SENTENCES_TXT);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);)
-    if (!line.empty() && line[0] != '#') lines.push_back(line);
+  const std::vector<std::string> lines = bench::ReadSentenceLines(VEK_SENTENCES_TXT);
   std::string doc;
   for (size_t i = 0, words = 0; words < kWords && !lines.empty(); ++i) {
     const std::string& line = lines[i % lines.size()];
